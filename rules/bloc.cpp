@@ -53,7 +53,9 @@ constexpr orientation forme6[2] = {
 };
 constexpr orientation forme7 = {{{0, 0}, {0, 0}, {0, 0}, {0, 0}}, sansTest, sansTest, sansTest};
 
-bool rotationConnue(int rotation) { return rotation >= 0 && rotation <= 3; }
+bool rotationConnue(int rotation) {
+    return rotation >= 0 && rotation <= 3;
+}
 
 // Tests the anchor first, so a refused placement leaves the mask untouched. Cells that would
 // fall outside the grid (only possible once the anchor has left the well of a finished game)
@@ -85,7 +87,9 @@ bloc::bloc() {
     init();
 }
 
-bloc::bloc(int type, int x, int y) : x(x), y(y), type(type) { init(); }
+bloc::bloc(int type, int x, int y) : x(x), y(y), type(type) {
+    init();
+}
 
 void bloc::init() {
     vider();
@@ -98,7 +102,9 @@ void bloc::init() {
     placer();
 }
 
-void bloc::vider() { remplirGrille(jeu, 0); }
+void bloc::vider() {
+    remplirGrille(jeu, 0);
+}
 
 bool bloc::placer() {
     switch (type) {
@@ -123,16 +129,22 @@ bool bloc::placer() {
     }
 }
 
-bool bloc::angleBloc0() { return !rotationConnue(rotation) || ecrire(jeu, x, y, forme0[rotation]); }
+bool bloc::angleBloc0() {
+    return !rotationConnue(rotation) || ecrire(jeu, x, y, forme0[rotation]);
+}
 
 // Types 1, 5 and 6 look the same after a half turn.
 bool bloc::angleBloc1() {
     return !rotationConnue(rotation) || ecrire(jeu, x, y, forme1[rotation % 2]);
 }
 
-bool bloc::angleBloc2() { return !rotationConnue(rotation) || ecrire(jeu, x, y, forme2[rotation]); }
+bool bloc::angleBloc2() {
+    return !rotationConnue(rotation) || ecrire(jeu, x, y, forme2[rotation]);
+}
 
-bool bloc::angleBloc3() { return !rotationConnue(rotation) || ecrire(jeu, x, y, forme3[rotation]); }
+bool bloc::angleBloc3() {
+    return !rotationConnue(rotation) || ecrire(jeu, x, y, forme3[rotation]);
+}
 
 bool bloc::angleBloc5() {
     return !rotationConnue(rotation) || ecrire(jeu, x, y, forme5[rotation % 2]);

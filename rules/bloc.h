@@ -18,7 +18,8 @@ public:
     // Places the piece again; when the current rotation does not fit the well's sides or floor,
     // steps back one quarter turn and places that instead.
     bool refresh();
-    // Turns one quarter forward, then back again wherever the mask meets a settled cell of the well.
+    // Turns one quarter forward, then back again wherever the mask meets a settled cell of the
+    // well.
     void tourner(const grille &puits);
     void descendre();
 
@@ -31,7 +32,7 @@ public:
 
     // Drawing of one cube at the anchor; defined by the renderer, which alone knows OpenGL.
     void dessiner(const grille &puits) const;
-    void dessinerOmbre(const grille &puits) const;
+    void dessinerOmbre(const grille &puits);
     void dessinerFaces(const bool faces[6]) const;
     void face(int a, int b, int c, int d, int code) const;
 

@@ -4,13 +4,17 @@ namespace {
 
 std::uint32_t etat = 1;
 
-std::time_t horlogeSysteme() { return std::time(nullptr); }
+std::time_t horlogeSysteme() {
+    return std::time(nullptr);
+}
 
 horlogeSecondes horlogeCourante = horlogeSysteme;
 
 } // namespace
 
-void semerHasard(std::uint32_t graine) { etat = graine; }
+void semerHasard(std::uint32_t graine) {
+    etat = graine;
+}
 
 int tirerHasard() {
     // Unsigned arithmetic wraps modulo 2^32, as the generator wants.
@@ -22,4 +26,6 @@ void remplacerHorloge(horlogeSecondes horloge) {
     horlogeCourante = horloge != nullptr ? horloge : horlogeSysteme;
 }
 
-std::time_t secondeActuelle() { return horlogeCourante(); }
+std::time_t secondeActuelle() {
+    return horlogeCourante();
+}

@@ -8,7 +8,9 @@ partie::partie() : bloc() {
     viderJeu();
 }
 
-void partie::viderJeu() { remplirGrille(plateau, caseVide); }
+void partie::viderJeu() {
+    remplirGrille(plateau, caseVide);
+}
 
 void partie::effacerBloc() {
     for (auto &colonne : plateau) {
@@ -214,4 +216,6 @@ void partie::ajouterLigne() {
     copierGrille(plateau, nouvelle);
 }
 
-void partie::penaliser() { penalite = penalite + 1; }
+void partie::penaliser() {
+    penalite = penalite + 1;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+// GLUT elapsed time, in milliseconds, at which the last frame began.
+extern std::uint32_t dernierTemps;
+
+// Camera sway: the tilt rocks between -30 and 30 degrees, the spin grows a degree a frame.
+extern bool sensInclinaison; // false while the tilt rises
+extern double angleInclinaison;
+extern double angleRotation;
+
+// Window size assumed until GLUT reports the real one.
+extern int largeurInitiale;
+extern int hauteurInitiale;
+
+void affichage();
+void dessinerSol();
+void redimensionner(int largeur, int hauteur);
+void initProjection();

@@ -1,0 +1,259 @@
+#include "fakegl.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <deque>
+
+namespace fakegl {
+namespace {
+
+struct State {
+    std::vector<Call> calls;
+    Callbacks callbacks;
+    std::vector<Upload> uploads;
+    int alignment = 4;
+    GLuint nextName = 1;
+    GLuint bound = 0;
+    std::deque<int> clock;
+    int lastTime = 0;
+};
+
+State &state() {
+    static State s;
+    return s;
+}
+
+void record(const char *name, std::vector<double> args, std::string text = {}) {
+    state().calls.push_back(Call{name, std::move(args), std::move(text)});
+}
+
+} // namespace
+
+void reset() {
+    state() = State{};
+}
+
+const std::vector<Call> &calls() {
+    return state().calls;
+}
+
+std::vector<Call> callsNamed(const std::string &name) {
+    std::vector<Call> found;
+    for (const Call &c : state().calls) {
+        if (c.name == name) {
+            found.push_back(c);
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> names() {
+    std::vector<std::string> all;
+    for (const Call &c : state().calls) {
+        all.push_back(c.name);
+    }
+    return all;
+}
+
+std::size_t count(const std::string &name) {
+    return static_cast<std::size_t>(std::count_if(state().calls.begin(), state().calls.end(),
+                                                  [&](const Call &c) { return c.name == name; }));
+}
+
+const Callbacks &callbacks() {
+    return state().callbacks;
+}
+const std::vector<Upload> &uploads() {
+    return state().uploads;
+}
+int unpackAlignment() {
+    return state().alignment;
+}
+
+void setElapsedTime(int ms) {
+    state().clock.clear();
+    state().lastTime = ms;
+}
+
+void queueElapsedTimes(const std::vector<int> &ms) {
+    state().clock.assign(ms.begin(), ms.end());
+}
+
+} // namespace fakegl
+
+using fakegl::record;
+using fakegl::state;
+
+extern "C" {
+
+void glBegin(GLenum mode) {
+    record("glBegin", {double(mode)});
+}
+void glEnd() {
+    record("glEnd", {});
+}
+void glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
+    record("glVertex3f", {x, y, z});
+}
+void glTexCoord2f(GLfloat s, GLfloat t) {
+    record("glTexCoord2f", {s, t});
+}
+void glColor3f(GLfloat r, GLfloat g, GLfloat b) {
+    record("glColor3f", {r, g, b});
+}
+void glMatrixMode(GLenum mode) {
+    record("glMatrixMode", {double(mode)});
+}
+void glLoadIdentity() {
+    record("glLoadIdentity", {});
+}
+void glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
+    record("glTranslatef", {x, y, z});
+}
+void glRotatef(GLfloat a, GLfloat x, GLfloat y, GLfloat z) {
+    record("glRotatef", {a, x, y, z});
+}
+void glViewport(GLint x, GLint y, GLsizei w, GLsizei h) {
+    record("glViewport", {double(x), double(y), double(w), double(h)});
+}
+void glEnable(GLenum cap) {
+    record("glEnable", {double(cap)});
+}
+void glDisable(GLenum cap) {
+    record("glDisable", {double(cap)});
+}
+void glPolygonMode(GLenum face, GLenum mode) {
+    record("glPolygonMode", {double(face), double(mode)});
+}
+void glClear(GLbitfield mask) {
+    record("glClear", {double(mask)});
+}
+void glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) {
+    record("glClearColor", {r, g, b, a});
+}
+void glGenTextures(GLsizei n, GLuint *textures) {
+    record("glGenTextures", {double(n)});
+    for (GLsizei i = 0; i < n; ++i) {
+        textures[i] = state().nextName++;
+    }
+}
+void glBindTexture(GLenum target, GLuint texture) {
+    record("glBindTexture", {double(target), double(texture)});
+    state().bound = texture;
+}
+void glTexParameteri(GLenum target, GLenum name, GLint value) {
+    record("glTexParameteri", {double(target), double(name), double(value)});
+}
+void glPixelStorei(GLenum name, GLint value) {
+    record("glPixelStorei", {double(name), double(value)});
+    if (name == GL_UNPACK_ALIGNMENT) {
+        state().alignment = value;
+    }
+}
+void glGetIntegerv(GLenum name, GLint *value) {
+    record("glGetIntegerv", {double(name)});
+    *value = name == GL_UNPACK_ALIGNMENT ? state().alignment : 0;
+}
+void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
+                  GLint border, GLenum format, GLenum type, const void *pixels) {
+    record("glTexImage2D", {double(target), double(level), double(internalFormat), double(width),
+                            double(height), double(border), double(format), double(type)});
+    fakegl::Upload upload{state().bound, width, height, state().alignment, {}};
+    if (pixels != nullptr && width > 0 && height > 0 && format == GL_RGB &&
+        type == GL_UNSIGNED_BYTE) {
+        // Read exactly what OpenGL reads: rows stepped by the aligned row length, the last row
+        // only as far as its pixels go. Reading past the caller's block shows up under ASan.
+        const std::size_t row = std::size_t(width) * 3;
+        const std::size_t a = std::size_t(state().alignment);
+        const std::size_t stride = (row + a - 1) / a * a;
+        const auto *bytes = static_cast<const unsigned char *>(pixels);
+        upload.pixels.reserve(std::size_t(width) * std::size_t(height) * 3);
+        for (GLsizei r = 0; r < height; ++r) {
+            const unsigned char *start = bytes + stride * std::size_t(r);
+            upload.pixels.insert(upload.pixels.end(), start, start + row);
+        }
+    }
+    state().uploads.push_back(std::move(upload));
+}
+
+void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
+    record("gluPerspective", {fovy, aspect, zNear, zFar});
+}
+void gluLookAt(GLdouble ex, GLdouble ey, GLdouble ez, GLdouble cx, GLdouble cy, GLdouble cz,
+               GLdouble ux, GLdouble uy, GLdouble uz) {
+    record("gluLookAt", {ex, ey, ez, cx, cy, cz, ux, uy, uz});
+}
+
+void glutInit(int *argc, char **argv) {
+    std::string line;
+    for (int i = 0; i < *argc; ++i) {
+        line += (i ? " " : "") + std::string(argv[i]);
+    }
+    record("glutInit", {double(*argc)}, line);
+}
+void glutInitDisplayMode(unsigned int mode) {
+    record("glutInitDisplayMode", {double(mode)});
+}
+void glutInitWindowSize(int w, int h) {
+    record("glutInitWindowSize", {double(w), double(h)});
+}
+void glutInitWindowPosition(int x, int y) {
+    record("glutInitWindowPosition", {double(x), double(y)});
+}
+int glutCreateWindow(const char *title) {
+    record("glutCreateWindow", {}, title);
+    return 1;
+}
+void glutDisplayFunc(void (*f)()) {
+    record("glutDisplayFunc", {});
+    state().callbacks.display = f;
+}
+void glutIdleFunc(void (*f)()) {
+    record("glutIdleFunc", {});
+    state().callbacks.idle = f;
+}
+void glutReshapeFunc(void (*f)(int, int)) {
+    record("glutReshapeFunc", {});
+    state().callbacks.reshape = f;
+}
+void glutKeyboardFunc(void (*f)(unsigned char, int, int)) {
+    record("glutKeyboardFunc", {});
+    state().callbacks.keyboard = f;
+}
+void glutSpecialFunc(void (*f)(int, int, int)) {
+    record("glutSpecialFunc", {});
+    state().callbacks.special = f;
+}
+void glutTimerFunc(unsigned int ms, void (*f)(int), int value) {
+    record("glutTimerFunc", {double(ms), double(value)});
+    state().callbacks.timer = f;
+    state().callbacks.timerMs = ms;
+    state().callbacks.timerValue = value;
+}
+// The real loop never returns; the fake one returns at once so start-up can be checked to the end.
+void glutMainLoop() {
+    record("glutMainLoop", {});
+}
+int glutGet(GLenum what) {
+    record("glutGet", {double(what)});
+    if (what != GLUT_ELAPSED_TIME) {
+        return 0;
+    }
+    auto &s = state();
+    if (!s.clock.empty()) {
+        s.lastTime = s.clock.front();
+        s.clock.pop_front();
+    }
+    return s.lastTime;
+}
+void glutSwapBuffers() {
+    record("glutSwapBuffers", {});
+}
+void glutPostRedisplay() {
+    record("glutPostRedisplay", {});
+}
+
+} // extern "C"
