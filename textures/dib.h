@@ -1,7 +1,20 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "image_rgb.h"
 
 // Reads a Windows bitmap file and decodes it. Every failure is shown to the user in one message
 // before null is returned.
 imageRGB *chargerImageDIB(const char *nomFichier);
+
+// The same decoding over the bytes of a whole file already in memory; never reads outside them.
+imageRGB *decoderImageDIB(const unsigned char *octets, std::size_t taille);
+
+// The number of colour-table entries that a bitmap header announces. The header must be readable
+// in full: 12 bytes when its size field says 12, else 40.
+std::uint16_t nombreCouleursDIB(const unsigned char *entete);
+
+// Shows one message to the user under the title "Error".
+void afficherErreur(const char *texte);

@@ -1,0 +1,23 @@
+#include "dib.h"
+#include "fichier.h"
+
+#include <string>
+
+namespace {
+// The whole name is shown, however long.
+void signalerOuvertureImpossible(const char *nomFichier) {
+    std::string texte = "Failed to open DIB file ";
+    texte += nomFichier ? nomFichier : "";
+    texte += ".\n";
+    afficherErreur(texte.c_str());
+}
+} // namespace
+
+imageRGB *chargerImageDIB(const char *nomFichier) {
+    ContenuFichier contenu;
+    if (!lireFichierEntier(nomFichier, contenu)) {
+        signalerOuvertureImpossible(nomFichier);
+        return nullptr;
+    }
+    return decoderImageDIB(contenu.octets.get(), contenu.taille);
+}
