@@ -1,0 +1,46 @@
+// libFuzzer target: the in-memory decoding of a bitmap file, under ASan and UBSan. Besides
+// memory errors it stops on a broken promise of the decoder: a picture of impossible size, or a
+// call that did not show exactly one message on failure and none on success.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "dib.h"
+#include "message.h"
+
+namespace {
+int messages = 0;
+
+void compterMessage(const char *) {
+    ++messages;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    remplacerSortieMessages(compterMessage);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *octets, std::size_t taille) {
+    messages = 0;
+    imageRGB *image = decoderImageDIB(octets, taille);
+    if (!image) {
+        if (messages != 1)
+            std::abort();
+        return 0;
+    }
+    if (messages != 0 || image->largeur <= 0 || image->hauteur <= 0 || !image->donnees)
+        std::abort();
+    // Touch the whole block: ASan stops us if it is smaller than width x height x 3.
+    const std::size_t longueur =
+        static_cast<std::size_t>(image->largeur) * static_cast<std::size_t>(image->hauteur) * 3;
+    unsigned somme = 0;
+    for (std::size_t i = 0; i < longueur; i += 61)
+        somme += image->donnees[i];
+    somme += image->donnees[longueur - 1];
+    volatile unsigned garde = somme;
+    (void)garde;
+    std::free(image->donnees);
+    std::free(image);
+    return 0;
+}

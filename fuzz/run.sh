@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Fuzzes the bitmap decoder for SECONDS (60 by default) and fails on any finding.
+# Usage: fuzz/run.sh [SECONDS]
+# Builds with the "fuzz" preset (clang-14), seeds a corpus with the painted pictures and one small
+# file of every form, and keeps what the fuzzer learns in build-fuzz/corpus for the next run.
+# Crashing inputs are left in build-fuzz/findings/.
+set -euo pipefail
+
+secondes=${1:-60}
+racine=$(cd "$(dirname "$0")/.." && pwd)
+construction=$racine/build-fuzz
+
+cd "$racine"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2
+
+graines=$construction/graines
+corpus=$construction/corpus
+resultats=$construction/findings
+rm -rf "$graines"
+mkdir -p "$graines" "$corpus" "$resultats"
+"$construction/fuzz/graines_dib" "$graines"
+for cote in 4 8 16; do
+    mkdir -p "$graines/peint$cote"
+    "$construction/tools/peindre_textures" "$graines/peint$cote" "$cote"
+    mv "$graines/peint$cote/bois.bmp" "$graines/bois$cote.bmp"
+    mv "$graines/peint$cote/metal.bmp" "$graines/metal$cote.bmp"
+    rmdir "$graines/peint$cote"
+done
+
+# libFuzzer exits non-zero on a crash, a leak, a timeout or running out of memory.
+"$construction/fuzz/fuzz_dib" "$corpus" "$graines" \
+    -dict="$racine/fuzz/dib.dict" \
+    -max_total_time="$secondes" \
+    -max_len=8192 \
+    -timeout=10 \
+    -rss_limit_mb=2048 \
+    -print_final_stats=1 \
+    -artifact_prefix="$resultats/"
