@@ -156,15 +156,4 @@ TEST_F(Clavier, UnJoueurQuiAPerduGardeSesTouches) {
     EXPECT_EQ(rempli2.plateau[9][17], casePosee);
 }
 
-// The keys make no OpenGL or GLUT call of their own: the next frame shows their effect.
-TEST_F(Clavier, AucunAppelGraphique) {
-    for (unsigned char touche : {'a', 's', 'd', 'w', 'l'}) {
-        clavier(touche, 0, 0);
-    }
-    for (int touche : {GLUT_KEY_LEFT, GLUT_KEY_UP, GLUT_KEY_RIGHT, GLUT_KEY_DOWN}) {
-        clavierSpecial(touche, 0, 0);
-    }
-    EXPECT_TRUE(fakegl::calls().empty());
-}
-
 } // namespace

@@ -9,73 +9,36 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-void ecrire16(std::vector<unsigned char> &o, std::uint16_t v) {
-    o.push_back(static_cast<unsigned char>(v & 0xFF));
-    o.push_back(static_cast<unsigned char>(v >> 8));
-}
-
-void ecrire32(std::vector<unsigned char> &o, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        o.push_back(static_cast<unsigned char>((v >> (8 * i)) & 0xFF));
-    }
-}
-
-// A 4 x 4 picture in 24 bits, with the "BM" file header: rows of 12 bytes need no filler.
-void ecrireImage(const std::string &nom) {
-    std::vector<unsigned char> o = {'B', 'M'};
-    ecrire32(o, 54 + 48);
-    ecrire16(o, 0);
-    ecrire16(o, 0);
-    ecrire32(o, 54);
-    for (std::uint32_t v : {40u, 4u, 4u}) {
-        ecrire32(o, v);
-    }
-    ecrire16(o, 1);
-    ecrire16(o, 24);
-    for (std::uint32_t v : {0u, 48u, 2835u, 2835u, 0u, 0u}) {
-        ecrire32(o, v);
-    }
-    for (int i = 0; i < 48; ++i) {
-        o.push_back(static_cast<unsigned char>(i * 5));
-    }
-    std::FILE *f = std::fopen(nom.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << nom;
-    std::fwrite(o.data(), 1, o.size(), f);
-    std::fclose(f);
-}
+namespace fs = std::filesystem;
 
 std::string dossierCourant() {
-    char chemin[4096];
-    return getcwd(chemin, sizeof chemin) ? chemin : "";
+    return fs::current_path().string();
 }
 
 // Each test runs in a scratch folder of its own, and the working folder is put back after.
 class Demarrage : public ::testing::Test {
 protected:
     void SetUp() override {
-        retour = dossierCourant();
+        retour = fs::current_path();
         std::string modele = ::testing::TempDir() + "cubefall_demarrage_XXXXXX";
         ASSERT_NE(mkdtemp(modele.data()), nullptr);
         dossier = modele;
-        ASSERT_EQ(chdir(dossier.c_str()), 0);
+        fs::current_path(dossier);
         textureBois = 0;
         textureMetal = 0;
         fakegl::reset();
     }
     void TearDown() override {
-        std::remove("bois.bmp");
-        std::remove("metal.bmp");
-        EXPECT_EQ(chdir(retour.c_str()), 0);
-        rmdir(dossier.c_str());
+        fs::current_path(retour);
+        fs::remove_all(dossier);
         textureBois = 0;
         textureMetal = 0;
     }
@@ -99,17 +62,11 @@ protected:
         return appels;
     }
 
-    std::string retour;
-    std::string dossier;
+    fs::path retour;
+    fs::path dossier;
 };
 
-struct appel {
-    std::string nom;
-    std::vector<double> args;
-    std::string texte;
-};
-
-std::vector<appel> debutAttendu() {
+std::vector<fakegl::Call> debutAttendu() {
     return {
         {"glutInit", {3}, "cubefall -display :9"},
         {"glutInitDisplayMode", {GLUT_DOUBLE | GLUT_DEPTH}, ""},
@@ -122,7 +79,7 @@ std::vector<appel> debutAttendu() {
     };
 }
 
-std::vector<appel> finAttendue() {
+std::vector<fakegl::Call> finAttendue() {
     return {
         {"glEnable", {GL_TEXTURE_2D}, ""}, {"glPolygonMode", {GL_FRONT, GL_FILL}, ""},
         {"glEnable", {GL_CULL_FACE}, ""},  {"glutReshapeFunc", {}, ""},
@@ -132,21 +89,13 @@ std::vector<appel> finAttendue() {
     };
 }
 
-void comparer(const std::vector<fakegl::Call> &obtenus, const std::vector<appel> &attendus) {
+void comparer(const std::vector<fakegl::Call> &obtenus, const std::vector<fakegl::Call> &attendus) {
     ASSERT_EQ(obtenus.size(), attendus.size());
     for (std::size_t i = 0; i < attendus.size(); ++i) {
-        EXPECT_EQ(obtenus[i].name, attendus[i].nom) << i;
-        EXPECT_EQ(obtenus[i].args, attendus[i].args) << i << " " << attendus[i].nom;
-        EXPECT_EQ(obtenus[i].text, attendus[i].texte) << i << " " << attendus[i].nom;
+        EXPECT_EQ(obtenus[i].name, attendus[i].name) << i;
+        EXPECT_EQ(obtenus[i].args, attendus[i].args) << i << " " << attendus[i].name;
+        EXPECT_EQ(obtenus[i].text, attendus[i].text) << i << " " << attendus[i].name;
     }
-}
-
-std::vector<appel> enAppels(const std::vector<fakegl::Call> &c) {
-    std::vector<appel> a;
-    for (const fakegl::Call &k : c) {
-        a.push_back({k.name, k.args, k.text});
-    }
-    return a;
 }
 
 // With either picture or both, the game starts: window, projection, textures, lasting state,
@@ -158,13 +107,12 @@ TEST_F(Demarrage, LeJeuDemarreDesQuUneImageSeCharge) {
     };
     for (const cas c : {cas{true, true}, cas{false, true}, cas{true, false}}) {
         SCOPED_TRACE(std::string(c.bois ? "bois.bmp " : "") + (c.metal ? "metal.bmp" : ""));
-        std::remove("bois.bmp");
-        std::remove("metal.bmp");
-        if (c.bois) {
-            ecrireImage("bois.bmp");
-        }
-        if (c.metal) {
-            ecrireImage("metal.bmp");
+        // The pictures that the build paints for the game.
+        for (const auto &[nom, present] : {std::pair{"bois.bmp", c.bois}, {"metal.bmp", c.metal}}) {
+            fs::remove(nom);
+            if (present) {
+                fs::copy_file(fs::path(CUBEFALL_IMAGES) / nom, nom);
+            }
         }
         const std::vector<fakegl::Call> textures = appelsDesTextures();
         EXPECT_EQ(std::count_if(textures.begin(), textures.end(),
@@ -175,10 +123,9 @@ TEST_F(Demarrage, LeJeuDemarreDesQuUneImageSeCharge) {
         lancer();
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 
-        std::vector<appel> attendus = debutAttendu();
-        const std::vector<appel> t = enAppels(textures);
-        attendus.insert(attendus.end(), t.begin(), t.end());
-        const std::vector<appel> fin = finAttendue();
+        std::vector<fakegl::Call> attendus = debutAttendu();
+        attendus.insert(attendus.end(), textures.begin(), textures.end());
+        const std::vector<fakegl::Call> fin = finAttendue();
         attendus.insert(attendus.end(), fin.begin(), fin.end());
         comparer(fakegl::calls(), attendus);
 

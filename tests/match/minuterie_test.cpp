@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <new>
 #include <vector>
 
 namespace {
@@ -44,6 +46,15 @@ bool puitsPlein(const partie &joueur) {
         }
     }
     return true;
+}
+
+// Only a static game starts from zeroed memory: a game built anywhere else must start in play.
+TEST_F(Minuterie, UnePartieNeuveNEstPasFinie) {
+    alignas(partie) unsigned char memoire[sizeof(partie)];
+    std::memset(memoire, 0xFF, sizeof memoire);
+    auto *neuve = new (memoire) partie;
+    EXPECT_FALSE(neuve->getFini());
+    neuve->~partie();
 }
 
 TEST_F(Minuterie, SeReprogrammePourUneSecondeQuoiQuIlArrive) {

@@ -66,18 +66,4 @@ TEST(Cadence, LaDifferenceEstNonSignee) {
     EXPECT_EQ(dernierTemps, 44u);
 }
 
-// The wait belongs to the frame: nothing is drawn before the clock allows it.
-TEST(Cadence, LImageCommenceApresLAttente) {
-    fakegl::reset();
-    dernierTemps = 200;
-    fakegl::queueElapsedTimes({230, 249, 250, 400});
-    affichage();
-    const std::vector<std::string> n = fakegl::names();
-    ASSERT_GE(n.size(), 4u);
-    EXPECT_EQ(std::vector<std::string>(n.begin(), n.begin() + 4),
-              (std::vector<std::string>{"glutGet", "glutGet", "glutGet", "glClearColor"}));
-    EXPECT_EQ(fakegl::count("glutGet"), 3u);
-    EXPECT_EQ(dernierTemps, 250u);
-}
-
 } // namespace

@@ -81,26 +81,6 @@ TEST(DessinCube, CaseSeuleUneOmbreNoirePuisCinqFaces) {
     EXPECT_EQ(cube.getY(), 5);
 }
 
-TEST(DessinCube, LOmbreNeDependPasDuPuits) {
-    grille vide;
-    remplir(vide, {});
-    grille plein;
-    remplirGrille(plein, casePosee);
-    bloc cube(7, 6, 12);
-
-    fakegl::reset();
-    cube.dessinerOmbre(vide);
-    const std::vector<lot> seule = lots();
-    fakegl::reset();
-    cube.dessinerOmbre(plein);
-    const std::vector<lot> entouree = lots();
-
-    ASSERT_EQ(seule.size(), 1u);
-    ASSERT_EQ(entouree.size(), 1u);
-    EXPECT_EQ(seule[0].coins, entouree[0].coins);
-    EXPECT_EQ(faceDe(seule[0]), (face{6, 12, cote::ombre}));
-}
-
 TEST(DessinCube, LesVoisinsParUnCoteCachentLaFaceCommune) {
     grille g;
     remplir(g, {

@@ -159,6 +159,7 @@ double inclinaisonAttendue(int image) {
     return phase <= 30 ? phase : phase <= 90 ? 60 - phase : phase - 120;
 }
 
+// 400 frames also take the spin past 360, which is never wrapped.
 TEST_F(Scene, LInclinaisonOscilleEtLaRotationAvance) {
     rotationActive = true;
     std::vector<double> inclinaisons;
@@ -203,21 +204,6 @@ TEST_F(Scene, LeBalancementArreteRepartDOuIlEtait) {
     EXPECT_EQ(reprise.rotation, 49);
     image();
     EXPECT_EQ(anglesDeLImage().inclinaison, 10);
-}
-
-// The angles are stepped in double precision and sent in single precision.
-TEST_F(Scene, LaRotationNEstJamaisRameneeA360) {
-    rotationActive = true;
-    angleRotation = 359;
-    image();
-    EXPECT_EQ(anglesDeLImage().rotation, 360);
-    image();
-    EXPECT_EQ(anglesDeLImage().rotation, 361);
-
-    angleRotation = 16777216;
-    image();
-    EXPECT_EQ(anglesDeLImage().rotation, static_cast<double>(static_cast<float>(16777217.0)));
-    EXPECT_EQ(angleRotation, 16777217.0);
 }
 
 } // namespace
