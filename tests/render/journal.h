@@ -144,7 +144,11 @@ inline face faceDe(const lot &q) {
     if (nz < 0) {
         return {colonne, static_cast<int>(3 - minZ), cote::ligneDessus};
     }
-    return {colonne, ligne, ny > 0 ? (minY == 1 ? cote::dessus : cote::dessous) : cote::dessous};
+    if (ny > 0) {
+        EXPECT_EQ(minY, 1) << "top face below the top, at " << q.debut;
+        return {colonne, ligne, cote::dessus};
+    }
+    return {colonne, ligne, cote::dessous};
 }
 
 inline std::vector<face> faces(const std::vector<fakegl::Call> &journal = fakegl::calls()) {

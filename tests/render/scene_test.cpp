@@ -24,8 +24,9 @@ void comparer(const std::vector<fakegl::Call> &obtenus, const std::vector<fakegl
     const std::size_t n = std::min(obtenus.size(), attendus.size());
     for (std::size_t i = 0; i < n; ++i) {
         if (obtenus[i].name != attendus[i].name || obtenus[i].args != attendus[i].args) {
-            ADD_FAILURE() << "call " << i << ": " << obtenus[i].name << ", expected "
-                          << attendus[i].name;
+            ADD_FAILURE() << "call " << i << ": " << obtenus[i].name
+                          << ::testing::PrintToString(obtenus[i].args) << ", expected "
+                          << attendus[i].name << ::testing::PrintToString(attendus[i].args);
             return;
         }
     }
