@@ -1,0 +1,29 @@
+# Sourced by the play and test scripts: makes sure the Debian packages they need are present.
+# As root it installs what is missing; otherwise it prints the apt-get line to run and fails.
+
+# Packages to build the game and run it.
+CUBEFALL_BUILD_PACKAGES="cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev
+  libgl1-mesa-dri libx11-dev libxtst-dev libstb-dev"
+# Packages the test suite adds: GoogleTest, and a virtual X server for the real-window tests.
+CUBEFALL_TEST_PACKAGES="libgtest-dev xvfb xauth"
+
+cubefall_need_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing missing packages: ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get install -y --no-install-recommends "${missing[@]}" ||
+            { apt-get update && apt-get install -y --no-install-recommends "${missing[@]}"; }
+    else
+        echo "Some packages are missing. Install them with:" >&2
+        echo "  sudo apt-get install ${missing[*]}" >&2
+        return 1
+    fi
+}
