@@ -50,9 +50,9 @@ Toile peindreMetal(int cote) {
             const double v = (y + 0.5) / cote;
             // Brushing: streaks that run across the plate, long one way and thin the other,
             // repeating exactly once per picture.
-            const double brossage = bruitFractal(u * 4, v * cote / 3.0, 4, cote / 3, 3, 5);
+            const double brossage = bruitFractal(u * 4, v * cote / 8.0, 4, cote / 8, 2, 5);
             const double nuage = bruitFractal(u * 3, v * 3, 3, 3, 3, 9);
-            double gris = 150 + 38 * (brossage - 0.5) + 22 * (nuage - 0.5);
+            double gris = 150 + 26 * (brossage - 0.5) + 22 * (nuage - 0.5);
 
             const double nx = (h(x - 1, y) - h(x + 1, y)) * relief;
             const double ny = (h(x, y - 1) - h(x, y + 1)) * relief;
