@@ -106,11 +106,26 @@ inline std::string showWell(const grille &well) {
     return text;
 }
 
-// A picture as showWell would print it, so that a failure shows both wells whole.
-inline std::string fullWell(const Picture &picture) {
-    grille well;
-    drawWell(well, picture);
-    return showWell(well);
+// Compares a well with a picture; a mismatch prints both side by side, rows that differ marked.
+inline ::testing::AssertionResult wellMatches(const grille &well, const Picture &picture) {
+    grille expected;
+    drawWell(expected, picture);
+    const std::string actualText = showWell(well);
+    const std::string expectedText = showWell(expected);
+    if (actualText == expectedText) {
+        return ::testing::AssertionSuccess();
+    }
+    auto failure = ::testing::AssertionFailure();
+    failure << "\nwell       | expected\n";
+    for (std::size_t line = 0; line < static_cast<std::size_t>(nbLignes); ++line) {
+        // Each row is 10 characters and its line feed, after the leading line feed.
+        const std::size_t at = 1 + line * (nbColonnes + 1);
+        const std::string actualRow = actualText.substr(at, nbColonnes);
+        const std::string expectedRow = expectedText.substr(at, nbColonnes);
+        failure << actualRow << " | " << expectedRow << (actualRow != expectedRow ? "  <" : "")
+                << '\n';
+    }
+    return failure;
 }
 
 // A player's game with its protected state opened to the tests.
@@ -135,4 +150,7 @@ struct TestGame : partie {
 
     void setWell(const Picture &picture) { drawWell(plateau, picture); }
     std::string well() const { return showWell(plateau); }
+    ::testing::AssertionResult wellIs(const Picture &picture) const {
+        return wellMatches(plateau, picture);
+    }
 };

@@ -4,7 +4,7 @@
 
 namespace {
 
-// Whole games told as pictures of the well. The clock stands still at second 0, so every new
+// Short plays told as pictures of the well. The clock stands still at second 0, so every new
 // piece is a type 3: (4, 15) (5, 15) (5, 16) (5, 17).
 class Scenario : public ::testing::Test {
 protected:
@@ -37,7 +37,7 @@ TEST_F(Scenario, SquareDroppedIntoAGapClearsTwoRows) {
     game.putPiece(4, 4, 16);
     game.actualiser();
     EXPECT_EQ(dropUntilLanded(), 17);
-    const std::string expected = fullWell({
+    EXPECT_TRUE(game.wellIs({
         ".....o....",
         ".....o....",
         "....oo....",
@@ -56,8 +56,7 @@ TEST_F(Scenario, SquareDroppedIntoAGapClearsTwoRows) {
         "..........",
         "..........",
         ".#........",
-    });
-    EXPECT_EQ(game.well(), expected);
+    }));
     EXPECT_EQ(game.getScore(), 200);
 }
 
@@ -93,21 +92,19 @@ TEST_F(Scenario, RestingSquareSlidesUnderALedge) {
     for (int i = 0; i < 16; ++i) {
         game.tomber();
     }
-    const std::string resting = fullWell({
+    ASSERT_TRUE(game.wellIs({
         "######....",
         ".......oo.",
         ".......oo.",
-    });
-    ASSERT_EQ(game.well(), resting);
+    }));
     for (int i = 0; i < 8; ++i) {
         game.gauche();
     }
-    const std::string slid = fullWell({
+    EXPECT_TRUE(game.wellIs({
         "######....",
         "oo........",
         "oo........",
-    });
-    EXPECT_EQ(game.well(), slid);
+    }));
     game.tomber();
     EXPECT_EQ(game.plateau[0][0], casePosee);
     EXPECT_EQ(game.plateau[1][1], casePosee);
@@ -124,23 +121,21 @@ TEST_F(Scenario, TurnIsRefusedAgainstTheStack) {
     game.putPiece(0, 4, 2);
     game.actualiser();
     game.pivoter();
-    const std::string refused = fullWell({
+    EXPECT_TRUE(game.wellIs({
         "..........",
         ".....o....",
         "....ooo...",
         ".....#....",
-    });
-    EXPECT_EQ(game.well(), refused);
+    }));
 
     game.gauche();
     game.pivoter();
-    const std::string turned = fullWell({
+    EXPECT_TRUE(game.wellIs({
         "..........",
         "....o.....",
         "....oo....",
         "....o#....",
-    });
-    EXPECT_EQ(game.well(), turned);
+    }));
 }
 
 TEST_F(Scenario, GarbageIsPushedInUnderTheLandedPiece) {
@@ -150,7 +145,7 @@ TEST_F(Scenario, GarbageIsPushedInUnderTheLandedPiece) {
     game.actualiser();
     semerHasard(1); // bottom rows ######..## then ###.####..
     game.tomber();
-    const std::string expected = fullWell({
+    EXPECT_TRUE(game.wellIs({
         ".....o....",
         ".....o....",
         "....oo....",
@@ -169,8 +164,7 @@ TEST_F(Scenario, GarbageIsPushedInUnderTheLandedPiece) {
         "....##....",
         "######..##",
         "###.####..",
-    });
-    EXPECT_EQ(game.well(), expected);
+    }));
     EXPECT_EQ(game.penalite, 0);
     EXPECT_FALSE(game.getFini());
 }
@@ -183,7 +177,7 @@ TEST_F(Scenario, NewPieceMeetsTheStackAndTheWellFills) {
     }
     game.tomber();
     EXPECT_TRUE(game.getFini());
-    const std::string over = fullWell({
+    EXPECT_TRUE(game.wellIs({
         ".....o....",
         ".....o....",
         "....o#....",
@@ -202,11 +196,10 @@ TEST_F(Scenario, NewPieceMeetsTheStackAndTheWellFills) {
         ".....#....",
         "##...#....",
         "##...#....",
-    });
-    EXPECT_EQ(game.well(), over);
+    }));
 
     game.tomber();
     game.droite();
-    EXPECT_EQ(game.well(), fullWell(Picture(nbLignes, "##########")));
+    EXPECT_TRUE(game.wellIs(Picture(nbLignes, "##########")));
     EXPECT_TRUE(game.getFini());
 }
