@@ -56,7 +56,7 @@ TEST(Generator, PiecesOfTheSameSecondAreAlike) {
     for (const std::time_t second : {0, 1, 86400}) {
         clock.set(second);
         const TestPiece first;
-        semerHasard(99); // a draw in between, as a garbage row would take
+        semerHasard(99); // the generator moved on in between, as a garbage row moves it
         const TestPiece next;
         EXPECT_EQ(first.type, next.type) << "second " << second;
     }
