@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds an optimised game and starts it in the folder that holds its
+# pictures. Without a display it runs the game for a few seconds in a virtual one and saves a
+# screenshot instead. Arguments are handed to the game (GLUT options such as -geometry 800x600).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. tools/deps.sh
+
+if [ -n "${DISPLAY:-}" ]; then
+    # shellcheck disable=SC2086
+    cubefall_need_packages $CUBEFALL_BUILD_PACKAGES
+    cmake --preset release >/dev/null
+    cmake --build --preset release -j "$(nproc)"
+    cd build-release
+    exec ./cubefall "$@"
+fi
+
+echo "No display (DISPLAY is not set): running Cubefall under Xvfb for a few seconds and saving a screenshot."
+# shellcheck disable=SC2086
+cubefall_need_packages $CUBEFALL_BUILD_PACKAGES $CUBEFALL_TEST_PACKAGES
+# The screenshot tool lives with the real-window tests.
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)" --target cubefall cubefall_images cubefall_capture
+shot="$PWD/build/cubefall-screenshot.png"
+xvfb-run -a -s "-screen 0 1280x1024x24" build/cubefall_capture build/cubefall build "$shot" \
+    --wait 3 --keys l,400,Left,Left,a,a,s,Down,400 -- -geometry 640x480 "$@"
+echo "Screenshot: $shot"
