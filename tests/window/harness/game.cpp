@@ -1,0 +1,118 @@
+#include "game.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace harness {
+
+Game::Game(const std::filesystem::path &binary, const GameFolder &folder,
+           const std::vector<std::string> &arguments)
+    : Game(binary, folder.path(), folder.scratch(), arguments) {}
+
+Game::Game(const std::filesystem::path &binary, const std::filesystem::path &workingDir,
+           const std::filesystem::path &logDir, const std::vector<std::string> &arguments)
+    : logDir_(logDir), x_(), before_(x_.windowsTitled(gameTitle)),
+      process_(binary, arguments, workingDir, logDir / "stdout.txt", logDir / "stderr.txt") {}
+
+bool Game::waitForWindow(std::chrono::milliseconds timeout) {
+    return waitUntil(
+               [this] {
+                   if (!window_) {
+                       for (WindowId w : x_.windowsTitled(gameTitle)) {
+                           if (std::find(before_.begin(), before_.end(), w) == before_.end()) {
+                               window_ = w;
+                           }
+                       }
+                   }
+                   if (window_) {
+                       const auto g = x_.geometry(*window_);
+                       if (g && g->viewable) {
+                           return true;
+                       }
+                   }
+                   // A game that has ended will not show a window any more.
+                   return !process_.running();
+               },
+               timeout) &&
+           window_ && process_.running();
+}
+
+bool Game::waitForFirstFrame(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    if (!waitForWindow(timeout)) {
+        return false;
+    }
+    x_.moveOnScreen(*window_);
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    return waitForCapture([](const Image &image) { return !allBlack(image); },
+                          std::max(left, std::chrono::milliseconds(0)))
+        .has_value();
+}
+
+std::optional<WindowGeometry> Game::geometry() const {
+    if (!window_) {
+        return std::nullopt;
+    }
+    return x_.geometry(*window_);
+}
+
+std::optional<Image> Game::capture() const {
+    if (!window_) {
+        return std::nullopt;
+    }
+    return x_.capture(*window_);
+}
+
+std::optional<Image> Game::waitForCapture(const std::function<bool(const Image &)> &condition,
+                                          std::chrono::milliseconds timeout) {
+    std::optional<Image> last;
+    const bool found = waitUntil(
+        [&] {
+            last = capture();
+            return last && condition(*last);
+        },
+        timeout, std::chrono::milliseconds(25));
+    if (!found) {
+        return std::nullopt;
+    }
+    return last;
+}
+
+void Game::press(const std::string &key) {
+    if (!window_ || !x_.sendKey(*window_, key, true)) {
+        throw std::runtime_error("cannot press " + key + ": the game's window is not there");
+    }
+}
+
+void Game::release(const std::string &key) {
+    if (!window_ || !x_.sendKey(*window_, key, false)) {
+        throw std::runtime_error("cannot release " + key + ": the game's window is not there");
+    }
+}
+
+void Game::tap(const std::string &key) {
+    press(key);
+    release(key);
+}
+
+void Game::close() {
+    if (!window_ || !x_.requestClose(*window_)) {
+        throw std::runtime_error("cannot close the game's window: it is not there");
+    }
+}
+
+std::optional<ExitStatus> Game::waitForExit(std::chrono::milliseconds timeout) {
+    return process_.waitForExit(timeout);
+}
+
+std::string Game::errorOutput() const {
+    std::ifstream in(logDir_ / "stderr.txt", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace harness
