@@ -72,7 +72,9 @@ struct Projector {
     int height;
     Sway sway;
 
-    std::optional<std::vector<ScreenPoint>> hullOf(const std::vector<Vec3> &corners) const {
+    // The quad as it shows on screen, or nullopt when it is turned away from the eye (culled)
+    // or lies behind it. The corners run counter-clockwise seen from the outside.
+    std::optional<std::vector<ScreenPoint>> frontFacing(const std::vector<Vec3> &corners) const {
         std::vector<ScreenPoint> points;
         for (const auto &c : corners) {
             const auto p = toWindow(c, width, height, sway);
@@ -81,11 +83,45 @@ struct Projector {
             }
             points.push_back(*p);
         }
+        // Counter-clockwise on a screen whose y grows downwards is a negative turn.
+        if (crossOf(points[0], points[1], points[2]) >= 0) {
+            return std::nullopt;
+        }
         return convexHull(points);
     }
 };
 
-// In the game's drawing order: all shadows of the well, then all cubes, column by column.
+// The four corners of a face of the box, counter-clockwise seen from the side the normal
+// points to.
+std::vector<Vec3> face(Vec3 centre, Vec3 normal) {
+    // Two half-unit axes across the face, chosen so that u x v points along the normal.
+    Vec3 u;
+    Vec3 v;
+    if (normal.x != 0) {
+        u = {0, 0.5 * normal.x, 0};
+        v = {0, 0, 0.5};
+    } else if (normal.y != 0) {
+        u = {0, 0, 0.5 * normal.y};
+        v = {0.5, 0, 0};
+    } else {
+        u = {0.5 * normal.z, 0, 0};
+        v = {0, 0.5, 0};
+    }
+    const auto at = [&](double a, double b) {
+        return Vec3{centre.x + a * u.x + b * v.x, centre.y + a * u.y + b * v.y,
+                    centre.z + a * u.z + b * v.z};
+    };
+    return {at(-1, -1), at(1, -1), at(1, 1), at(-1, 1)};
+}
+
+bool occupied(const std::vector<Cell> &cells, int column, int row) {
+    return std::any_of(cells.begin(), cells.end(),
+                       [&](Cell c) { return c.column == column && c.row == row; });
+}
+
+// In the game's drawing order: every shadow of the well, then every cube, column by column.
+// A cube shows its top and those of its four sides that face no occupied cell, each only while
+// it is turned toward the eye; the bottom is never drawn.
 std::vector<Primitive> primitives(const WellContents &contents, Looks looks,
                                   const Projector &projector) {
     std::vector<Cell> cells = contents.cells;
@@ -94,26 +130,35 @@ std::vector<Primitive> primitives(const WellContents &contents, Looks looks,
     });
     const double dx = xOffset(contents.well);
     std::vector<Primitive> drawn;
-    for (const Cell &c : cells) {
-        const double x0 = c.column + dx;
-        const double z0 = 4 - c.row;
-        const auto hull = projector.hullOf(
-            {{x0, -1, z0}, {x0 + 1, -1, z0}, {x0 + 1, -1, z0 + 1}, {x0, -1, z0 + 1}});
-        if (hull) {
-            drawn.push_back({*hull, Surface::black});
+    const auto add = [&](const std::vector<Vec3> &corners, Surface surface) {
+        if (const auto quad = projector.frontFacing(corners)) {
+            drawn.push_back({*quad, surface});
         }
+    };
+    for (const Cell &c : cells) {
+        add(face({c.column + 0.5 + dx, -1, 4.5 - c.row}, {0, 1, 0}), Surface::black);
     }
     for (const Cell &c : cells) {
-        const double x0 = c.column - 1 + dx;
-        const double z0 = 3 - c.row;
-        std::vector<Vec3> corners;
-        for (int i = 0; i < 8; ++i) {
-            corners.push_back({x0 + (i & 1), static_cast<double>((i >> 1) & 1), z0 + (i >> 2)});
+        // The cube spans X from column - 1 to column, Y from 0 to 1, Z from 3 - row to 4 - row.
+        const Vec3 middle{c.column - 0.5 + dx, 0.5, 3.5 - c.row};
+        const struct {
+            int column;
+            int row;
+            Vec3 normal;
+        } sides[] = {
+            {c.column, c.row - 1, {0, 0, 1}},
+            {c.column + 1, c.row, {1, 0, 0}},
+            {c.column - 1, c.row, {-1, 0, 0}},
+            {c.column, c.row + 1, {0, 0, -1}},
+        };
+        for (const auto &side : sides) {
+            if (!occupied(cells, side.column, side.row)) {
+                const Vec3 centre{middle.x + side.normal.x / 2, middle.y,
+                                  middle.z + side.normal.z / 2};
+                add(face(centre, side.normal), looks.cubes);
+            }
         }
-        const auto hull = projector.hullOf(corners);
-        if (hull) {
-            drawn.push_back({*hull, looks.cubes});
-        }
+        add(face({middle.x, 1, middle.z}, {0, 1, 0}), looks.cubes);
     }
     return drawn;
 }
