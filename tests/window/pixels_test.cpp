@@ -56,3 +56,43 @@ TEST(Pixels, EachWellShowsItsFirstPieceOfWoodWithBlackShadowsOnMetal) {
         EXPECT_GE(count(Surface::metal), 150);
     }
 }
+
+namespace {
+
+// Both pieces seen with the given looks, in a game started with the given pictures.
+void expectPiecesLookLike(Pictures pictures, scene::Looks looks, const std::string &name,
+                          const std::vector<std::string> &arguments = {}) {
+    auto started = startGame(pictures, arguments);
+    ASSERT_TRUE(started.drawn) << started.why();
+    scene::PieceSearch search;
+    search.types = scene::pieceTypesBetween(started.startedFrom, started.startedBy);
+    search.looks = looks;
+    const auto seen = waitForPieces(*started.game, search, search, name);
+    EXPECT_TRUE(seen.seen()) << seen.left.explanation << seen.right.explanation;
+}
+
+} // namespace
+
+TEST(Pixels, WithoutTheWoodPictureTheCubesAreWhite) {
+    expectPiecesLookLike(Pictures::metalOnly, {Surface::white, Surface::metal}, "white-cubes");
+}
+
+TEST(Pixels, WithoutTheMetalPictureTheFloorIsWhite) {
+    expectPiecesLookLike(Pictures::woodOnly, {Surface::wood, Surface::white}, "white-floor");
+}
+
+// GLUT reports the window's size to the game, which keeps the 60 degree view: the same model
+// with the wider window's aspect must fit.
+TEST(Pixels, ALargerWindowShowsTheSameSceneWithItsOwnAspect) {
+    auto started = startGame(Pictures::both, {"-geometry", "640x480"});
+    ASSERT_TRUE(started.drawn) << started.why();
+    const auto geometry = started.game->geometry();
+    ASSERT_TRUE(geometry);
+    ASSERT_EQ(geometry->width, 640);
+    ASSERT_EQ(geometry->height, 480);
+
+    scene::PieceSearch search;
+    search.types = scene::pieceTypesBetween(started.startedFrom, started.startedBy);
+    const auto seen = waitForPieces(*started.game, search, search, "larger-window");
+    EXPECT_TRUE(seen.seen()) << seen.left.explanation << seen.right.explanation;
+}

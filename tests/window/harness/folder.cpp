@@ -38,10 +38,10 @@ void GameFolder::write(const std::string &name, const std::vector<std::uint8_t> 
 
 void putPictures(const GameFolder &folder, const std::filesystem::path &picturesDir,
                  Pictures which) {
-    if (which == Pictures::both) {
+    if (which == Pictures::both || which == Pictures::woodOnly) {
         folder.copyIn(picturesDir / "bois.bmp");
     }
-    if (which != Pictures::none) {
+    if (which == Pictures::both || which == Pictures::metalOnly) {
         folder.copyIn(picturesDir / "metal.bmp");
     }
 }

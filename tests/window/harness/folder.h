@@ -31,9 +31,9 @@ private:
     std::filesystem::path game_;
 };
 
-// The usual set-ups: both pictures, metal alone, or nothing, taken from the folder holding the
+// The usual set-ups: both pictures, one alone, or nothing, taken from the folder holding the
 // game's generated bois.bmp and metal.bmp.
-enum class Pictures { both, metalOnly, none };
+enum class Pictures { both, metalOnly, woodOnly, none };
 void putPictures(const GameFolder &folder, const std::filesystem::path &picturesDir,
                  Pictures which);
 
