@@ -1,11 +1,27 @@
 #include "game.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 namespace harness {
+
+namespace {
+
+// Under LeakSanitizer, Mesa unloads its driver before the leak report, whose stacks then cannot
+// say that the driver made them; the sanitizer build names the driver here so that the game
+// keeps it loaded (with the sanitizer's runtime first, as it requires).
+std::vector<std::string> gameEnvironment() {
+    const char *preload = std::getenv("CUBEFALL_GAME_LD_PRELOAD");
+    if (preload == nullptr || *preload == '\0') {
+        return {};
+    }
+    return {std::string("LD_PRELOAD=") + preload};
+}
+
+} // namespace
 
 Game::Game(const std::filesystem::path &binary, const GameFolder &folder,
            const std::vector<std::string> &arguments)
@@ -14,7 +30,8 @@ Game::Game(const std::filesystem::path &binary, const GameFolder &folder,
 Game::Game(const std::filesystem::path &binary, const std::filesystem::path &workingDir,
            const std::filesystem::path &logDir, const std::vector<std::string> &arguments)
     : logDir_(logDir), x_(), before_(x_.windowsTitled(gameTitle)),
-      process_(binary, arguments, workingDir, logDir / "stdout.txt", logDir / "stderr.txt") {}
+      process_(binary, arguments, workingDir, logDir / "stdout.txt", logDir / "stderr.txt",
+               gameEnvironment()) {}
 
 bool Game::waitForWindow(std::chrono::milliseconds timeout) {
     return waitUntil(
