@@ -57,8 +57,10 @@ TEST(CaptureTool, SavesTheWindowAfterTheKeysAndClosesTheGame) {
     const auto png = folder.scratch() / "shot.png";
     const auto from = std::time(nullptr);
 
+    // The game takes key events between frames, a twentieth of a second apart: a second is
+    // plenty for both to show, and too little for the pieces to land.
     const auto status = runTool(folder, {gameBinary().string(), folder.path().string(),
-                                         png.string(), "--keys", "a,Right", "--wait", "0.1"});
+                                         png.string(), "--keys", "a,Right", "--wait", "1"});
     ASSERT_TRUE(status.exitedWith(0)) << status.describe() << "\n"
                                       << readFile(folder.scratch() / "tool-err.txt");
 
