@@ -33,27 +33,25 @@ Game::Game(const std::filesystem::path &binary, const std::filesystem::path &wor
       process_(binary, arguments, workingDir, logDir / "stdout.txt", logDir / "stderr.txt",
                gameEnvironment()) {}
 
+bool Game::windowShown() {
+    if (!window_) {
+        for (WindowId w : x_.windowsTitled(gameTitle)) {
+            if (std::find(before_.begin(), before_.end(), w) == before_.end()) {
+                window_ = w;
+            }
+        }
+    }
+    if (!window_) {
+        return false;
+    }
+    const auto g = x_.geometry(*window_);
+    return g && g->viewable;
+}
+
 bool Game::waitForWindow(std::chrono::milliseconds timeout) {
-    return waitUntil(
-               [this] {
-                   if (!window_) {
-                       for (WindowId w : x_.windowsTitled(gameTitle)) {
-                           if (std::find(before_.begin(), before_.end(), w) == before_.end()) {
-                               window_ = w;
-                           }
-                       }
-                   }
-                   if (window_) {
-                       const auto g = x_.geometry(*window_);
-                       if (g && g->viewable) {
-                           return true;
-                       }
-                   }
-                   // A game that has ended will not show a window any more.
-                   return !process_.running();
-               },
-               timeout) &&
-           window_ && process_.running();
+    // A game that has ended will not show a window any more: no need to wait longer.
+    waitUntil([this] { return windowShown() || !process_.running(); }, timeout);
+    return windowShown() && process_.running();
 }
 
 bool Game::waitForFirstFrame(std::chrono::milliseconds timeout) {
@@ -74,6 +72,18 @@ std::optional<WindowGeometry> Game::geometry() const {
         return std::nullopt;
     }
     return x_.geometry(*window_);
+}
+
+bool Game::resize(int width, int height, std::chrono::milliseconds timeout) {
+    if (!window_ || !x_.resize(*window_, width, height)) {
+        return false;
+    }
+    return waitUntil(
+        [&] {
+            const auto g = geometry();
+            return g && g->width == width && g->height == height;
+        },
+        timeout);
 }
 
 std::optional<Image> Game::capture() const {

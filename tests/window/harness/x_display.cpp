@@ -143,6 +143,13 @@ void XConnection::moveOnScreen(WindowId window) const {
     withoutErrors(display_, [&] { XMoveWindow(display_, window, 0, 0); });
 }
 
+bool XConnection::resize(WindowId window, int width, int height) const {
+    return withoutErrors(display_, [&] {
+        XResizeWindow(display_, window, static_cast<unsigned>(width),
+                      static_cast<unsigned>(height));
+    });
+}
+
 std::optional<Image> XConnection::capture(WindowId window) const {
     const auto g = geometry(window);
     if (!g || !g->viewable || g->width <= 0 || g->height <= 0) {
