@@ -1,5 +1,7 @@
 #include "x_display.h"
 
+#include "wait.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -76,7 +78,14 @@ std::uint8_t channel(unsigned long pixel, unsigned long mask) {
 } // namespace
 
 XConnection::XConnection() {
-    display_ = XOpenDisplay(nullptr);
+    // An X server resets when its last client leaves and refuses connections meanwhile, as
+    // happens between two tests: keep trying for a while.
+    waitUntil(
+        [this] {
+            display_ = XOpenDisplay(nullptr);
+            return display_ != nullptr;
+        },
+        std::chrono::seconds(10), std::chrono::milliseconds(50));
     if (display_ == nullptr) {
         const char *name = std::getenv("DISPLAY");
         throw std::runtime_error(std::string("cannot open the X display \"") +
