@@ -1,0 +1,85 @@
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using harness::Pictures;
+
+namespace {
+
+// Both wells step once a second: two different pictures show the game is alive and playing.
+bool keepsPlaying(harness::Game &game) {
+    const auto first = game.capture();
+    return first && game.waitForCapture([&](const harness::Image &image) {
+        return harness::countDifferences(image, *first) > 0;
+    });
+}
+
+} // namespace
+
+TEST(StartUp, OpensOneCubefallWindowAndRunsUntilItIsClosed) {
+    auto started = startGame(Pictures::both);
+    ASSERT_TRUE(started.drawn) << started.why();
+    auto &game = *started.game;
+
+    const auto geometry = game.geometry();
+    ASSERT_TRUE(geometry);
+    // GLUT's default size: the game asks for none.
+    EXPECT_EQ(geometry->width, 300);
+    EXPECT_EQ(geometry->height, 300);
+
+    EXPECT_TRUE(keepsPlaying(game));
+    EXPECT_TRUE(game.running());
+    // Its resident memory is readable while it runs (a soak test watches it) and gone after.
+    EXPECT_GT(game.residentKiB().value_or(0), 1024);
+
+    game.close();
+    const auto status = game.waitForExit();
+    ASSERT_TRUE(status) << "the game did not end when its window was closed";
+    EXPECT_TRUE(status->exitedWith(0)) << status->describe();
+    EXPECT_EQ(game.errorOutput(), "");
+    EXPECT_FALSE(game.residentKiB());
+}
+
+TEST(StartUp, WithoutPicturesEndsWithStatusOneAndOneLineSayingWhereItLooked) {
+    harness::GameFolder folder;
+    harness::Game game(gameBinary(), folder);
+
+    const auto status = game.waitForExit(harness::startTimeout);
+    ASSERT_TRUE(status) << "the game kept running without its pictures";
+    EXPECT_TRUE(status->exitedWith(1)) << status->describe();
+
+    const std::string message = game.errorOutput();
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+    EXPECT_EQ(message.back(), '\n') << message;
+    EXPECT_NE(message.find("bois.bmp"), std::string::npos) << message;
+    EXPECT_NE(message.find("metal.bmp"), std::string::npos) << message;
+    const auto cwd = std::filesystem::canonical(folder.path()).string();
+    EXPECT_NE(message.find(cwd), std::string::npos) << message << "should name " << cwd;
+}
+
+TEST(StartUp, RunsWithTheMetalPictureAlone) {
+    auto started = startGame(Pictures::metalOnly);
+    ASSERT_TRUE(started.drawn) << started.why();
+    auto &game = *started.game;
+
+    EXPECT_TRUE(keepsPlaying(game));
+    game.close();
+    const auto status = game.waitForExit();
+    ASSERT_TRUE(status) << "the game did not end when its window was closed";
+    EXPECT_TRUE(status->exitedWith(0)) << status->describe();
+}
+
+TEST(StartUp, AnEmptyWoodPictureIsReportedAndTheGameRunsOnMetal) {
+    harness::GameFolder folder;
+    harness::putPictures(folder, picturesDir(), Pictures::metalOnly);
+    folder.write("bois.bmp", {});
+    harness::Game game(gameBinary(), folder);
+
+    ASSERT_TRUE(game.waitForFirstFrame()) << game.errorOutput();
+    const std::string message = game.errorOutput();
+    EXPECT_NE(message.find("bois.bmp"), std::string::npos) << message;
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+    EXPECT_TRUE(game.running());
+}
