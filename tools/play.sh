@@ -23,5 +23,5 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)" --target cubefall cubefall_images cubefall_capture
 shot="$PWD/build/cubefall-screenshot.png"
 xvfb-run -a -s "-screen 0 1280x1024x24" build/cubefall_capture build/cubefall build "$shot" \
-    --wait 3 --keys l,400,Left,Left,a,a,s,Down,400 -- -geometry 640x480 "$@"
+    --wait 3 --keys a,a,w,Left,Up,s,s,Down,Down,400 -- -geometry 640x480 "$@"
 echo "Screenshot: $shot"
