@@ -11,6 +11,9 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 construction=$racine/build-fuzz
 
 cd "$racine"
+. tools/deps.sh
+# shellcheck disable=SC2086
+cubefall_need_packages $CUBEFALL_BUILD_PACKAGES clang-14 libclang-rt-14-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2
 

@@ -44,15 +44,17 @@ Toile peindreMetal(int cote) {
     // Light from the upper left, a little above the plate.
     const double lumiere[3] = {-0.5, 0.5, 0.707};
     const double relief = cote / 24.0;
+    // Brush streaks about 8 texels apart, a whole number of them across the picture.
+    const int traits = std::max(1, cote / 8);
     for (int y = 0; y < cote; ++y) {
         for (int x = 0; x < cote; ++x) {
             const double u = (x + 0.5) / cote;
             const double v = (y + 0.5) / cote;
             // Brushing: streaks that run across the plate, long one way and thin the other,
             // repeating exactly once per picture.
-            const double brossage = bruitFractal(u * 4, v * cote / 3.0, 4, cote / 3, 3, 5);
+            const double brossage = bruitFractal(u * 4, v * traits, 4, traits, 2, 5);
             const double nuage = bruitFractal(u * 3, v * 3, 3, 3, 3, 9);
-            double gris = 150 + 38 * (brossage - 0.5) + 22 * (nuage - 0.5);
+            double gris = 150 + 26 * (brossage - 0.5) + 22 * (nuage - 0.5);
 
             const double nx = (h(x - 1, y) - h(x + 1, y)) * relief;
             const double ny = (h(x, y - 1) - h(x, y + 1)) * relief;

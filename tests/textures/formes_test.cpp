@@ -301,3 +301,25 @@ TEST(Formes, RLE8FiniParLaDerniereLigne) {
     verifierTaille(image, 2, 2);
     EXPECT_EQ(pixel(*image, 1, 1), f.couleurs[10]);
 }
+
+// The colour count comes from colours used when it is set (its low 16 bits), else from the depth.
+TEST(Formes, NombreDeCouleurs) {
+    const auto compter = [](std::uint32_t tailleEntete, std::uint16_t bits,
+                            std::uint32_t utilisees) {
+        FabriqueBMP f;
+        f.enteteFichier = false;
+        f.tailleEntete = tailleEntete;
+        f.bits = bits;
+        f.couleursUtilisees = utilisees;
+        return nombreCouleursDIB(f.octets().data());
+    };
+    EXPECT_EQ(compter(12, 1, 0), 2);
+    EXPECT_EQ(compter(12, 4, 0), 16);
+    EXPECT_EQ(compter(12, 8, 0), 256);
+    EXPECT_EQ(compter(12, 24, 0), 0);
+    EXPECT_EQ(compter(40, 8, 0), 256);
+    EXPECT_EQ(compter(40, 16, 0), 0);
+    EXPECT_EQ(compter(40, 8, 16), 16);
+    EXPECT_EQ(compter(40, 24, 2), 2);
+    EXPECT_EQ(compter(40, 8, 0x10005), 5);
+}

@@ -76,3 +76,11 @@ TEST(Peinture, MetalGrisFroidSansCouture) {
     }
     EXPECT_LT(couture, 2 * interieur + 256);
 }
+
+// The fuzzer's seeds are painted small: every power-of-two side must paint and decode.
+TEST(Peinture, PetitesTailles) {
+    for (int cote = 4; cote <= 64; cote *= 2) {
+        EXPECT_TRUE(peinte(peindreBois(cote))) << cote;
+        EXPECT_TRUE(peinte(peindreMetal(cote))) << cote;
+    }
+}

@@ -1,0 +1,172 @@
+#include "demarrage.h"
+
+#include "fakegl.h"
+#include "match.h"
+#include "scene.h"
+#include "textures.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string dossierCourant() {
+    return fs::current_path().string();
+}
+
+// Each test runs in a scratch folder of its own, and the working folder is put back after.
+class Demarrage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        retour = fs::current_path();
+        std::string modele = ::testing::TempDir() + "cubefall_demarrage_XXXXXX";
+        ASSERT_NE(mkdtemp(modele.data()), nullptr);
+        dossier = modele;
+        fs::current_path(dossier);
+        textureBois = 0;
+        textureMetal = 0;
+        fakegl::reset();
+    }
+    void TearDown() override {
+        fs::current_path(retour);
+        fs::remove_all(dossier);
+        textureBois = 0;
+        textureMetal = 0;
+    }
+
+    int lancer() {
+        char programme[] = "cubefall";
+        char option[] = "-display";
+        char valeur[] = ":9";
+        char *argv[] = {programme, option, valeur, nullptr};
+        return demarrer(3, argv);
+    }
+
+    // What the texture step alone sends in this folder, from a fresh context.
+    std::vector<fakegl::Call> appelsDesTextures() {
+        fakegl::reset();
+        chargerTextures();
+        std::vector<fakegl::Call> appels = fakegl::calls();
+        fakegl::reset();
+        textureBois = 0;
+        textureMetal = 0;
+        return appels;
+    }
+
+    fs::path retour;
+    fs::path dossier;
+};
+
+std::vector<fakegl::Call> debutAttendu() {
+    return {
+        {"glutInit", {3}, "cubefall -display :9"},
+        {"glutInitDisplayMode", {GLUT_DOUBLE | GLUT_DEPTH}, ""},
+        {"glutCreateWindow", {}, "Cubefall"},
+        {"glViewport", {0, 0, 500, 500}, ""},
+        {"glMatrixMode", {GL_PROJECTION}, ""},
+        {"glLoadIdentity", {}, ""},
+        {"gluPerspective", {60, 1, 0, 10}, ""},
+        {"glMatrixMode", {GL_MODELVIEW}, ""},
+    };
+}
+
+std::vector<fakegl::Call> finAttendue() {
+    return {
+        {"glEnable", {GL_TEXTURE_2D}, ""}, {"glPolygonMode", {GL_FRONT, GL_FILL}, ""},
+        {"glEnable", {GL_CULL_FACE}, ""},  {"glutReshapeFunc", {}, ""},
+        {"glutDisplayFunc", {}, ""},       {"glutIdleFunc", {}, ""},
+        {"glutTimerFunc", {1000, 0}, ""},  {"glutKeyboardFunc", {}, ""},
+        {"glutSpecialFunc", {}, ""},       {"glutMainLoop", {}, ""},
+    };
+}
+
+void comparer(const std::vector<fakegl::Call> &obtenus, const std::vector<fakegl::Call> &attendus) {
+    ASSERT_EQ(obtenus.size(), attendus.size());
+    for (std::size_t i = 0; i < attendus.size(); ++i) {
+        EXPECT_EQ(obtenus[i].name, attendus[i].name) << i;
+        EXPECT_EQ(obtenus[i].args, attendus[i].args) << i << " " << attendus[i].name;
+        EXPECT_EQ(obtenus[i].text, attendus[i].text) << i << " " << attendus[i].name;
+    }
+}
+
+// With either picture or both, the game starts: window, projection, textures, lasting state,
+// callbacks, loop, in that order and nothing else.
+TEST_F(Demarrage, LeJeuDemarreDesQuUneImageSeCharge) {
+    struct cas {
+        bool bois;
+        bool metal;
+    };
+    for (const cas c : {cas{true, true}, cas{false, true}, cas{true, false}}) {
+        SCOPED_TRACE(std::string(c.bois ? "bois.bmp " : "") + (c.metal ? "metal.bmp" : ""));
+        // The pictures that the build paints for the game.
+        for (const auto &[nom, present] : {std::pair{"bois.bmp", c.bois}, {"metal.bmp", c.metal}}) {
+            fs::remove(nom);
+            if (present) {
+                fs::copy_file(fs::path(CUBEFALL_IMAGES) / nom, nom);
+            }
+        }
+        const std::vector<fakegl::Call> textures = appelsDesTextures();
+        EXPECT_EQ(std::count_if(textures.begin(), textures.end(),
+                                [](const fakegl::Call &k) { return k.name == "glTexImage2D"; }),
+                  int(c.bois) + int(c.metal));
+
+        ::testing::internal::CaptureStderr();
+        lancer();
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+
+        std::vector<fakegl::Call> attendus = debutAttendu();
+        attendus.insert(attendus.end(), textures.begin(), textures.end());
+        const std::vector<fakegl::Call> fin = finAttendue();
+        attendus.insert(attendus.end(), fin.begin(), fin.end());
+        comparer(fakegl::calls(), attendus);
+
+        EXPECT_EQ(textureBois != 0, c.bois);
+        EXPECT_EQ(textureMetal != 0, c.metal);
+
+        const fakegl::Callbacks &cb = fakegl::callbacks();
+        EXPECT_EQ(cb.reshape, &redimensionner);
+        EXPECT_EQ(cb.display, &affichage);
+        EXPECT_EQ(cb.idle, &affichage);
+        EXPECT_EQ(cb.timer, &minuterie);
+        EXPECT_EQ(cb.timerMs, 1000u);
+        EXPECT_EQ(cb.keyboard, &clavier);
+        EXPECT_EQ(cb.special, &clavierSpecial);
+    }
+}
+
+// Without any picture the window has opened, so the player is told why it closes at once.
+TEST_F(Demarrage, SansImageLeJeuDitOuIlACherche) {
+    ::testing::internal::CaptureStderr();
+    const int statut = lancer();
+    const std::string message = ::testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(statut, 1);
+    comparer(fakegl::calls(), debutAttendu());
+
+    const fakegl::Callbacks &cb = fakegl::callbacks();
+    EXPECT_EQ(cb.display, nullptr);
+    EXPECT_EQ(cb.idle, nullptr);
+    EXPECT_EQ(cb.reshape, nullptr);
+    EXPECT_EQ(cb.timer, nullptr);
+    EXPECT_EQ(cb.keyboard, nullptr);
+    EXPECT_EQ(cb.special, nullptr);
+    EXPECT_EQ(textureBois, 0u);
+    EXPECT_EQ(textureMetal, 0u);
+
+    ASSERT_FALSE(message.empty());
+    EXPECT_EQ(message.find('\n'), message.size() - 1) << message;
+    EXPECT_NE(message.find("bois.bmp"), std::string::npos) << message;
+    EXPECT_NE(message.find("metal.bmp"), std::string::npos) << message;
+    EXPECT_NE(message.find(dossierCourant()), std::string::npos) << message;
+}
+
+} // namespace

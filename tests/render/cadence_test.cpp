@@ -1,0 +1,69 @@
+#include "cadence.h"
+
+#include "fakegl.h"
+#include "scene.h"
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The clock readings that the wait took, in order: every glutGet must be for the elapsed time.
+std::size_t lectures() {
+    const std::vector<fakegl::Call> g = fakegl::callsNamed("glutGet");
+    for (const fakegl::Call &c : g) {
+        EXPECT_EQ(c.args, (std::vector<double>{GLUT_ELAPSED_TIME}));
+    }
+    EXPECT_EQ(g.size(), fakegl::calls().size()) << "the wait only reads the clock";
+    return g.size();
+}
+
+// Each queue of readings ends on one far ahead, so a wait that goes wrong ends and fails rather
+// than hangs on a clock that no longer moves.
+void attendreAvec(std::uint32_t precedente, const std::vector<int> &horloge) {
+    fakegl::reset();
+    dernierTemps = precedente;
+    fakegl::queueElapsedTimes(horloge);
+    attendreImage();
+}
+
+TEST(Cadence, LaPremiereImageAttendQueLHorlogeMarque50) {
+    attendreAvec(0, {40, 49, 50, 60});
+    EXPECT_EQ(lectures(), 3u);
+    EXPECT_EQ(dernierTemps, 50u);
+}
+
+// The stamp is the reading at which the frame began, not a later one nor the target time.
+TEST(Cadence, UneImageTropTotAttendLaFinDes50ms) {
+    attendreAvec(1000, {1020, 1049, 1053, 1080});
+    EXPECT_EQ(lectures(), 3u);
+    EXPECT_EQ(dernierTemps, 1053u);
+}
+
+TEST(Cadence, UneImageEnRetardCommenceAussitot) {
+    attendreAvec(1000, {1050, 2000});
+    EXPECT_EQ(lectures(), 1u);
+    EXPECT_EQ(dernierTemps, 1050u);
+
+    attendreAvec(1000, {5000, 6000});
+    EXPECT_EQ(lectures(), 1u);
+    EXPECT_EQ(dernierTemps, 5000u);
+}
+
+// The difference is unsigned: a clock that went back starts the frame at once, and one that
+// wrapped past 2^32 still counts the 50 ms across the wrap.
+TEST(Cadence, LaDifferenceEstNonSignee) {
+    attendreAvec(5000, {4990, 6000});
+    EXPECT_EQ(lectures(), 1u);
+    EXPECT_EQ(dernierTemps, 4990u);
+
+    attendreAvec(4294967290u, {43, 44, 45, 1000});
+    EXPECT_EQ(lectures(), 2u);
+    EXPECT_EQ(dernierTemps, 44u);
+}
+
+} // namespace

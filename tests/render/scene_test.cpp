@@ -1,0 +1,210 @@
+#include "journal.h"
+
+#include "partie_test.h"
+#include "scene.h"
+#include "textures.h"
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+fakegl::Call appel(std::string nom, std::vector<double> args = {}) {
+    return {std::move(nom), std::move(args), {}};
+}
+
+void ajouter(std::vector<fakegl::Call> &a, const std::vector<fakegl::Call> &suite) {
+    a.insert(a.end(), suite.begin(), suite.end());
+}
+
+void comparer(const std::vector<fakegl::Call> &obtenus, const std::vector<fakegl::Call> &attendus) {
+    const std::size_t n = std::min(obtenus.size(), attendus.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (obtenus[i].name != attendus[i].name || obtenus[i].args != attendus[i].args) {
+            ADD_FAILURE() << "call " << i << ": " << obtenus[i].name
+                          << ::testing::PrintToString(obtenus[i].args) << ", expected "
+                          << attendus[i].name << ::testing::PrintToString(attendus[i].args);
+            return;
+        }
+    }
+    EXPECT_EQ(obtenus.size(), attendus.size());
+}
+
+class Scene : public ::testing::Test {
+protected:
+    void SetUp() override {
+        nouveauMatch();
+        fakegl::reset();
+        dernierTemps = 0;
+        sensInclinaison = false;
+        angleInclinaison = 0;
+        angleRotation = 0;
+        textureBois = 3;
+        textureMetal = 5;
+    }
+    void TearDown() override {
+        remplacerHorloge(nullptr);
+        textureBois = 0;
+        textureMetal = 0;
+    }
+
+    // One frame, 50 ms after the previous one, with the log of that frame alone.
+    void image() {
+        temps += 50;
+        fakegl::reset();
+        // A reading far ahead after the one that matters: a wrong wait ends instead of hanging.
+        fakegl::queueElapsedTimes({temps, temps + 1000});
+        affichage();
+    }
+
+    int temps = 0;
+};
+
+TEST_F(Scene, LeSolEstUnCarreDeMetalRepete50Fois) {
+    dessinerSol();
+    const std::vector<lot> l = lots();
+    ASSERT_EQ(l.size(), 1u);
+    EXPECT_EQ(l[0].mode, static_cast<GLenum>(GL_QUADS));
+    EXPECT_EQ(l[0].coins, (std::vector<coin>{
+                              {100, -1, -100, 50, 0},
+                              {-100, -1, -100, 0, 0},
+                              {-100, -1, 100, 0, 50},
+                              {100, -1, 100, 50, 50},
+                          }));
+    EXPECT_EQ(fakegl::calls().size(), 10u);
+}
+
+// The log one frame should give: the wells exactly as each draws itself, the left one as it
+// stands, the right one 11 units along X.
+std::vector<fakegl::Call> imageAttendue(const std::vector<double> &relectures,
+                                        const std::vector<std::vector<double>> &rotations) {
+    fakegl::reset();
+    dessinerSol();
+    const std::vector<fakegl::Call> sol = fakegl::calls();
+    fakegl::reset();
+    joueur1.dessiner();
+    const std::vector<fakegl::Call> puits1 = fakegl::calls();
+    fakegl::reset();
+    joueur2.dessiner();
+    const std::vector<fakegl::Call> puits2 = fakegl::calls();
+
+    std::vector<fakegl::Call> a;
+    for (std::size_t i = 0; i < relectures.size(); ++i) {
+        a.push_back(appel("glutGet", {GLUT_ELAPSED_TIME}));
+    }
+    ajouter(a, {appel("glClearColor", {0, 0, 0, 1}),
+                appel("glClear", {GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT}),
+                appel("glLoadIdentity"), appel("gluLookAt", {10, 20, -4.999, 10, 0, -5, 0, 1, 0}),
+                appel("glTranslatef", {11, 0, -5})});
+    for (const auto &r : rotations) {
+        a.push_back(appel("glRotatef", r));
+    }
+    ajouter(a, {appel("glTranslatef", {-11, 0, 5}), appel("glBindTexture", {GL_TEXTURE_2D, 5})});
+    ajouter(a, sol);
+    a.push_back(appel("glBindTexture", {GL_TEXTURE_2D, 3}));
+    ajouter(a, puits1);
+    ajouter(a, {appel("glTranslatef", {11, 0, 0}), appel("glBindTexture", {GL_TEXTURE_2D, 3})});
+    ajouter(a, puits2);
+    a.push_back(appel("glutSwapBuffers"));
+    return a;
+}
+
+TEST_F(Scene, UneImageDansLOrdre) {
+    modifier(joueur1, [](partieTest &t) { t.placerPiece(7, 0, 0); });
+    modifier(joueur2, [](partieTest &t) { t.placerPiece(1, 9, 15); });
+    const std::vector<fakegl::Call> attendus = imageAttendue({1030, 1050}, {});
+
+    fakegl::reset();
+    dernierTemps = 1000;
+    fakegl::queueElapsedTimes({1030, 1050, 5000});
+    affichage();
+
+    comparer(fakegl::calls(), attendus);
+    EXPECT_EQ(dernierTemps, 1050u);
+}
+
+// Switched on, the sway turns the scene about the pivot between the translations.
+TEST_F(Scene, LeBalancementTourneAutourDuPivot) {
+    rotationActive = true;
+    angleInclinaison = 7;
+    angleRotation = 40;
+    const std::vector<fakegl::Call> attendus = imageAttendue({50}, {{8, 0, 0, 1}, {41, 0, 1, 0}});
+
+    image();
+
+    comparer(fakegl::calls(), attendus);
+}
+
+struct angles {
+    double inclinaison;
+    double rotation;
+};
+
+angles anglesDeLImage() {
+    const std::vector<fakegl::Call> r = fakegl::callsNamed("glRotatef");
+    EXPECT_EQ(r.size(), 2u);
+    if (r.size() != 2) {
+        return {0, 0};
+    }
+    EXPECT_EQ(r[0].args, (std::vector<double>{r[0].args[0], 0, 0, 1}));
+    EXPECT_EQ(r[1].args, (std::vector<double>{r[1].args[0], 0, 1, 0}));
+    return {r[0].args[0], r[1].args[0]};
+}
+
+// The tilt climbs to 30, falls to -30 and climbs again, a degree a frame: 120 frames a swing.
+double inclinaisonAttendue(int image) {
+    const int phase = image % 120;
+    return phase <= 30 ? phase : phase <= 90 ? 60 - phase : phase - 120;
+}
+
+// 400 frames also take the spin past 360, which is never wrapped.
+TEST_F(Scene, LInclinaisonOscilleEtLaRotationAvance) {
+    rotationActive = true;
+    std::vector<double> inclinaisons;
+    for (int n = 1; n <= 400; ++n) {
+        image();
+        const angles a = anglesDeLImage();
+        inclinaisons.push_back(a.inclinaison);
+        EXPECT_EQ(a.inclinaison, inclinaisonAttendue(n)) << "image " << n;
+        EXPECT_EQ(a.rotation, n) << "image " << n;
+    }
+    EXPECT_EQ(std::vector<double>(inclinaisons.begin(), inclinaisons.begin() + 3),
+              (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(std::vector<double>(inclinaisons.begin() + 28, inclinaisons.begin() + 32),
+              (std::vector<double>{29, 30, 29, 28}));
+    EXPECT_EQ(std::vector<double>(inclinaisons.begin() + 88, inclinaisons.begin() + 92),
+              (std::vector<double>{-29, -30, -29, -28}));
+    EXPECT_EQ(std::vector<double>(inclinaisons.begin() + 148, inclinaisons.begin() + 152),
+              (std::vector<double>{29, 30, 29, 28}));
+}
+
+// Off, the scene is drawn unturned and the sway keeps its angles and its direction.
+TEST_F(Scene, LeBalancementArreteRepartDOuIlEtait) {
+    rotationActive = true;
+    for (int n = 1; n <= 48; ++n) {
+        image();
+    }
+    const angles arret = anglesDeLImage();
+    ASSERT_EQ(arret.inclinaison, 12);
+    ASSERT_EQ(arret.rotation, 48);
+
+    rotationActive = false;
+    for (int n = 0; n < 5; ++n) {
+        image();
+        EXPECT_EQ(fakegl::count("glRotatef"), 0u);
+        EXPECT_EQ(fakegl::callsNamed("glTranslatef").size(), 3u);
+    }
+
+    rotationActive = true;
+    image();
+    const angles reprise = anglesDeLImage();
+    EXPECT_EQ(reprise.inclinaison, 11);
+    EXPECT_EQ(reprise.rotation, 49);
+    image();
+    EXPECT_EQ(anglesDeLImage().inclinaison, 10);
+}
+
+} // namespace
