@@ -12,6 +12,8 @@ std::chrono::seconds soakDuration{60};
 constexpr long shortestRun = 20;
 
 int main(int argc, char **argv) {
+    // A long run prints its figures as they come, even into a file.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
