@@ -96,3 +96,19 @@ TEST(Pixels, ALargerWindowShowsTheSameSceneWithItsOwnAspect) {
     const auto seen = waitForPieces(*started.game, search, search, "larger-window");
     EXPECT_TRUE(seen.seen()) << seen.left.explanation << seen.right.explanation;
 }
+
+// Resized while it runs, the game sets its view to the new size: once a picture of the new size
+// fits the model, the old square view is gone.
+TEST(Pixels, FollowsTheWindowWhenItIsResized) {
+    auto started = startGame(Pictures::both);
+    ASSERT_TRUE(started.drawn) << started.why();
+    ASSERT_TRUE(started.game->resize(480, 240));
+
+    scene::PieceSearch search;
+    search.types = scene::pieceTypesBetween(started.startedFrom, started.startedBy);
+    const auto seen = waitForPieces(*started.game, search, search, "resized-window");
+    ASSERT_TRUE(seen.image);
+    EXPECT_EQ(seen.image->width(), 480);
+    EXPECT_EQ(seen.image->height(), 240);
+    EXPECT_TRUE(seen.seen()) << seen.left.explanation << seen.right.explanation;
+}

@@ -31,12 +31,15 @@ TEST(StartUp, OpensOneCubefallWindowAndRunsUntilItIsClosed) {
 
     EXPECT_TRUE(keepsPlaying(game));
     EXPECT_TRUE(game.running());
+    // Its resident memory is readable while it runs (a soak test watches it) and gone after.
+    EXPECT_GT(game.residentKiB().value_or(0), 1024);
 
     game.close();
     const auto status = game.waitForExit();
     ASSERT_TRUE(status) << "the game did not end when its window was closed";
     EXPECT_TRUE(status->exitedWith(0)) << status->describe();
     EXPECT_EQ(game.errorOutput(), "");
+    EXPECT_FALSE(game.residentKiB());
 }
 
 TEST(StartUp, WithoutPicturesEndsWithStatusOneAndOneLineSayingWhereItLooked) {

@@ -1,11 +1,27 @@
 #include "game.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 namespace harness {
+
+namespace {
+
+// Under LeakSanitizer, Mesa unloads its driver before the leak report, whose stacks then cannot
+// say that the driver made them; the sanitizer build names the driver here so that the game
+// keeps it loaded (with the sanitizer's runtime first, as it requires).
+std::vector<std::string> gameEnvironment() {
+    const char *preload = std::getenv("CUBEFALL_GAME_LD_PRELOAD");
+    if (preload == nullptr || *preload == '\0') {
+        return {};
+    }
+    return {std::string("LD_PRELOAD=") + preload};
+}
+
+} // namespace
 
 Game::Game(const std::filesystem::path &binary, const GameFolder &folder,
            const std::vector<std::string> &arguments)
@@ -14,29 +30,28 @@ Game::Game(const std::filesystem::path &binary, const GameFolder &folder,
 Game::Game(const std::filesystem::path &binary, const std::filesystem::path &workingDir,
            const std::filesystem::path &logDir, const std::vector<std::string> &arguments)
     : logDir_(logDir), x_(), before_(x_.windowsTitled(gameTitle)),
-      process_(binary, arguments, workingDir, logDir / "stdout.txt", logDir / "stderr.txt") {}
+      process_(binary, arguments, workingDir, logDir / "stdout.txt", logDir / "stderr.txt",
+               gameEnvironment()) {}
+
+bool Game::windowShown() {
+    if (!window_) {
+        for (WindowId w : x_.windowsTitled(gameTitle)) {
+            if (std::find(before_.begin(), before_.end(), w) == before_.end()) {
+                window_ = w;
+            }
+        }
+    }
+    if (!window_) {
+        return false;
+    }
+    const auto g = x_.geometry(*window_);
+    return g && g->viewable;
+}
 
 bool Game::waitForWindow(std::chrono::milliseconds timeout) {
-    return waitUntil(
-               [this] {
-                   if (!window_) {
-                       for (WindowId w : x_.windowsTitled(gameTitle)) {
-                           if (std::find(before_.begin(), before_.end(), w) == before_.end()) {
-                               window_ = w;
-                           }
-                       }
-                   }
-                   if (window_) {
-                       const auto g = x_.geometry(*window_);
-                       if (g && g->viewable) {
-                           return true;
-                       }
-                   }
-                   // A game that has ended will not show a window any more.
-                   return !process_.running();
-               },
-               timeout) &&
-           window_ && process_.running();
+    // A game that has ended will not show a window any more: no need to wait longer.
+    waitUntil([this] { return windowShown() || !process_.running(); }, timeout);
+    return windowShown() && process_.running();
 }
 
 bool Game::waitForFirstFrame(std::chrono::milliseconds timeout) {
@@ -57,6 +72,18 @@ std::optional<WindowGeometry> Game::geometry() const {
         return std::nullopt;
     }
     return x_.geometry(*window_);
+}
+
+bool Game::resize(int width, int height, std::chrono::milliseconds timeout) {
+    if (!window_ || !x_.resize(*window_, width, height)) {
+        return false;
+    }
+    return waitUntil(
+        [&] {
+            const auto g = geometry();
+            return g && g->width == width && g->height == height;
+        },
+        timeout);
 }
 
 std::optional<Image> Game::capture() const {

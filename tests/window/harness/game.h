@@ -40,6 +40,8 @@ public:
     bool waitForFirstFrame(std::chrono::milliseconds timeout = startTimeout);
     std::optional<WindowId> window() const { return window_; }
     std::optional<WindowGeometry> geometry() const;
+    // Resizes the window as a user would and waits until X reports the new size.
+    bool resize(int width, int height, std::chrono::milliseconds timeout = eventTimeout);
 
     std::optional<Image> capture() const;
     // Captures until one satisfies the condition; returns it, or nullopt when the time runs out.
@@ -61,6 +63,9 @@ public:
     std::optional<long> residentKiB() const { return process_.residentKiB(); }
 
 private:
+    // Looks for the window once; true when it is there and mapped.
+    bool windowShown();
+
     std::filesystem::path logDir_;
     XConnection x_;
     std::vector<WindowId> before_;

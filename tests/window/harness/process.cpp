@@ -2,6 +2,7 @@
 
 #include "wait.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -67,7 +68,8 @@ ChildProcess::ChildProcess(const std::filesystem::path &program,
                            const std::vector<std::string> &arguments,
                            const std::filesystem::path &workingDir,
                            const std::filesystem::path &stdoutFile,
-                           const std::filesystem::path &stderrFile) {
+                           const std::filesystem::path &stderrFile,
+                           const std::vector<std::string> &environment) {
     SpawnSetup setup;
     const int flags = O_WRONLY | O_CREAT | O_TRUNC;
     posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0);
@@ -88,8 +90,24 @@ ChildProcess::ChildProcess(const std::filesystem::path &program,
     }
     argv.push_back(nullptr);
 
-    const int error =
-        posix_spawn(&pid_, path.c_str(), &setup.actions, &setup.attributes, argv.data(), environ);
+    std::vector<std::string> settings = environment;
+    for (char **e = environ; *e != nullptr; ++e) {
+        const std::string setting = *e;
+        const auto name = setting.substr(0, setting.find('=') + 1);
+        const bool overridden = std::any_of(settings.begin(), settings.end(),
+                                            [&](const auto &s) { return s.rfind(name, 0) == 0; });
+        if (!overridden) {
+            settings.push_back(setting);
+        }
+    }
+    std::vector<char *> envp;
+    for (auto &setting : settings) {
+        envp.push_back(setting.data());
+    }
+    envp.push_back(nullptr);
+
+    const int error = posix_spawn(&pid_, path.c_str(), &setup.actions, &setup.attributes,
+                                  argv.data(), envp.data());
     if (error != 0) {
         pid_ = -1;
         throw std::runtime_error("cannot start " + path + ": " + std::strerror(error));

@@ -20,13 +20,14 @@ struct ExitStatus {
 };
 
 // A program run as a child in its own process group, standard input from /dev/null, standard
-// output and error into files. The destructor kills the whole group, so nothing outlives a test
-// that fails half-way.
+// output and error into files, with our environment plus the given NAME=value settings. The
+// destructor kills the whole group, so nothing outlives a test that fails half-way.
 class ChildProcess {
 public:
     ChildProcess(const std::filesystem::path &program, const std::vector<std::string> &arguments,
                  const std::filesystem::path &workingDir, const std::filesystem::path &stdoutFile,
-                 const std::filesystem::path &stderrFile);
+                 const std::filesystem::path &stderrFile,
+                 const std::vector<std::string> &environment = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess &) = delete;
     ChildProcess &operator=(const ChildProcess &) = delete;

@@ -1,5 +1,7 @@
 #include "x_display.h"
 
+#include "wait.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -76,7 +78,14 @@ std::uint8_t channel(unsigned long pixel, unsigned long mask) {
 } // namespace
 
 XConnection::XConnection() {
-    display_ = XOpenDisplay(nullptr);
+    // An X server resets when its last client leaves and refuses connections meanwhile, as
+    // happens between two tests: keep trying for a while.
+    waitUntil(
+        [this] {
+            display_ = XOpenDisplay(nullptr);
+            return display_ != nullptr;
+        },
+        std::chrono::seconds(10), std::chrono::milliseconds(50));
     if (display_ == nullptr) {
         const char *name = std::getenv("DISPLAY");
         throw std::runtime_error(std::string("cannot open the X display \"") +
@@ -141,6 +150,13 @@ void XConnection::moveOnScreen(WindowId window) const {
         return;
     }
     withoutErrors(display_, [&] { XMoveWindow(display_, window, 0, 0); });
+}
+
+bool XConnection::resize(WindowId window, int width, int height) const {
+    return withoutErrors(display_, [&] {
+        XResizeWindow(display_, window, static_cast<unsigned>(width),
+                      static_cast<unsigned>(height));
+    });
 }
 
 std::optional<Image> XConnection::capture(WindowId window) const {

@@ -43,6 +43,9 @@ public:
     // as a user would drag it, when it is partly off.
     void moveOnScreen(WindowId window) const;
 
+    // Resizes the window as a user dragging its corner would.
+    bool resize(WindowId window, int width, int height) const;
+
     // The window's pixels, or nullopt when it is gone, unmapped or not wholly on screen.
     std::optional<Image> capture(WindowId window) const;
 
