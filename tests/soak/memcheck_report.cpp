@@ -64,7 +64,7 @@ std::optional<Report> parse(const std::string &xml) {
             if (const auto *c = pair->FirstChildElement("count")) {
                 c->QueryIntText(&count);
             }
-            report.suppressed += count;
+            report.suppressed[textOf(pair, "name")] += count;
         }
     }
     for (const auto *s = root->FirstChildElement("status"); s;

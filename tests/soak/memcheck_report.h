@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +25,7 @@ struct Error {
 struct Report {
     std::vector<Error> errors;
     std::optional<std::string> fatalSignal; // the program died of it
-    int suppressed = 0;                     // reports silenced by a suppression file
+    std::map<std::string, int> suppressed;  // reports silenced, by suppression name
     bool finished = false;                  // valgrind wrote the end of the run
 };
 

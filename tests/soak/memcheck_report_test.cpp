@@ -56,7 +56,7 @@ TEST(MemcheckReport, ReadsEachErrorWithItsKindTextAndStack) {
     EXPECT_EQ(report->errors[0].stack[1].function, "affichage()");
     EXPECT_EQ(report->errors[0].stack[1].object, game);
     EXPECT_EQ(report->errors[1].what, "8 bytes in 1 blocks are definitely lost");
-    EXPECT_EQ(report->suppressed, 5);
+    EXPECT_EQ(report->suppressed, (std::map<std::string, int>{{"a", 3}, {"b", 2}}));
     EXPECT_TRUE(report->finished);
     EXPECT_FALSE(report->fatalSignal);
 }

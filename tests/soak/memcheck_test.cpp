@@ -78,8 +78,11 @@ TEST(Memcheck, TenSecondsOfKeysLeaveNoLostMemoryAndNoBadAccessInTheGame) {
         << status->describe() << " with " << report->errors.size() << " errors reported";
 
     const auto faults = memcheck::faults(*report, CUBEFALL_GAME);
-    std::printf("memcheck: %zu errors reported, %zu of them held against the game, %d suppressed\n",
-                report->errors.size(), faults.size(), report->suppressed);
+    std::printf("memcheck: %zu errors reported, %zu of them held against the game\n",
+                report->errors.size(), faults.size());
+    for (const auto &[name, count] : report->suppressed) {
+        std::printf("memcheck: %d suppressed by %s\n", count, name.c_str());
+    }
     for (const auto &error : report->errors) {
         std::printf("memcheck: %s", memcheck::describe(error).c_str());
     }
