@@ -1,0 +1,116 @@
+// The time to draw one frame of the game on the real OpenGL, in a GLUT window of GLUT's default
+// size: the game's own frame (scene, both wells, swap) without its wait for the next frame, up
+// to the moment OpenGL has finished it. Both wells full is the most the game ever draws.
+#include "cadence.h"
+#include "joueurs.h"
+#include "scene.h"
+#include "textures.h"
+
+#include <GL/freeglut.h>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr double goalMilliseconds = 5;
+std::map<std::string, double> millisecondsAFrame;
+
+bool shown = false;
+void noteShown() {
+    shown = true;
+}
+
+// The game's start-up up to its main loop, which never returns: this one hands back instead,
+// once the window shows.
+bool openGameWindow(int &argc, char **argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
+    glutCreateWindow("Cubefall");
+    initProjection();
+    // The game reads its pictures from the folder it runs in.
+    if (chdir(CUBEFALL_PICTURES) != 0 || !chargerTextures()) {
+        return false;
+    }
+    glEnable(GL_TEXTURE_2D);
+    glPolygonMode(GL_FRONT, GL_FILL);
+    glEnable(GL_CULL_FACE);
+    glutReshapeFunc(redimensionner);
+    glutDisplayFunc(noteShown);
+    while (!shown) {
+        glutMainLoopEvent();
+    }
+    return true;
+}
+
+// Drops pieces until the well overflows; the next step then fills it, as it does for a loser.
+void fill(partie &game) {
+    while (!game.getFini()) {
+        game.tomber();
+    }
+    game.tomber();
+}
+
+// One frame as the game draws it. The last frame is said to have begun a whole interval ago,
+// so the frame's wait returns at once.
+void drawFrame() {
+    dernierTemps = static_cast<std::uint32_t>(glutGet(GLUT_ELAPSED_TIME)) - intervalleImage;
+    affichage();
+    glFinish();
+}
+
+void frames(benchmark::State &state, const std::string &name, bool full) {
+    joueur1 = partie();
+    joueur2 = partie();
+    if (full) {
+        fill(joueur1);
+        fill(joueur2);
+    }
+    drawFrame();
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        drawFrame();
+    }
+    const std::chrono::duration<double, std::milli> total =
+        std::chrono::steady_clock::now() - start;
+    millisecondsAFrame[name] = total.count() / static_cast<double>(state.iterations());
+    state.counters["window_width"] = glutGet(GLUT_WINDOW_WIDTH);
+    state.counters["window_height"] = glutGet(GLUT_WINDOW_HEIGHT);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    benchmark::Initialize(&argc, argv);
+    if (!openGameWindow(argc, argv)) {
+        std::fprintf(stderr, "no window with the game's pictures (from %s)\n", CUBEFALL_PICTURES);
+        return 1;
+    }
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    for (const auto &[name, full] : {std::pair{"new_game", false}, std::pair{"full_wells", true}}) {
+        benchmark::RegisterBenchmark(("Frame/" + std::string(name)).c_str(), frames, name, full)
+            ->UseRealTime()
+            ->MinTime(2)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    const auto full = millisecondsAFrame.find("full_wells");
+    if (full != millisecondsAFrame.end()) {
+        std::printf("a frame with both wells full: %.2f ms (goal: at most %.0f ms): %s\n",
+                    full->second, goalMilliseconds,
+                    full->second <= goalMilliseconds ? "met" : "MISSED");
+    }
+    const auto fresh = millisecondsAFrame.find("new_game");
+    if (full != millisecondsAFrame.end() && fresh != millisecondsAFrame.end()) {
+        std::printf("a frame of a new game: %.2f ms\n", fresh->second);
+    }
+    return 0;
+}

@@ -1,0 +1,79 @@
+#include "desktop_entry.h"
+#include "installation.h"
+#include "process.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class InstallTree : public testing::Test {
+protected:
+    static void SetUpTestSuite() { installation = new Installation; }
+    static void TearDownTestSuite() {
+        delete installation;
+        installation = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(installation->succeeded()) << installation->output(); }
+
+    static const fs::path &prefix() { return installation->prefix(); }
+    static fs::path entryFile() { return prefix() / "share/applications/cubefall.desktop"; }
+
+    static Installation *installation;
+};
+
+Installation *InstallTree::installation = nullptr;
+
+} // namespace
+
+TEST_F(InstallTree, PutsTheGameInBinAndItsPicturesInShareCubefall) {
+    const auto game = prefix() / "bin/cubefall";
+    ASSERT_TRUE(fs::is_regular_file(game)) << installation->output();
+    EXPECT_NE(fs::status(game).permissions() & fs::perms::owner_exec, fs::perms::none);
+    for (const char *name : {"bois.bmp", "metal.bmp"}) {
+        const auto installed = prefix() / "share/cubefall" / name;
+        ASSERT_TRUE(fs::is_regular_file(installed)) << installation->output();
+        EXPECT_EQ(readFile(installed), readFile(builtPictures() / name)) << name;
+    }
+}
+
+TEST_F(InstallTree, TheMenuEntryStartsTheInstalledGameInItsPicturesFolder) {
+    const std::string text = readFile(entryFile());
+    const auto entry = desktop::readEntry(text);
+    ASSERT_TRUE(entry) << entryFile() << ":\n" << text;
+    const auto key = [&](const std::string &name) {
+        const auto found = entry->find(name);
+        return found == entry->end() ? std::string("(missing)") : found->second;
+    };
+    EXPECT_EQ(key("Type"), "Application");
+    EXPECT_EQ(key("Name"), "Cubefall");
+    EXPECT_NE(key("Comment"), "(missing)");
+    EXPECT_NE(key("Comment"), "");
+    EXPECT_EQ(key("Terminal"), "false");
+    EXPECT_EQ(key("Categories"), "Game;ArcadeGame;");
+
+    // Absolute paths: a menu starts programs from anywhere.
+    const auto command = desktop::commandOf(key("Exec"));
+    ASSERT_TRUE(command) << "Exec=" << key("Exec");
+    ASSERT_EQ(command->size(), 1u) << "Exec=" << key("Exec");
+    EXPECT_EQ(fs::path(command->front()), prefix() / "bin/cubefall");
+    EXPECT_EQ(fs::path(key("Path")), prefix() / "share/cubefall");
+}
+
+TEST_F(InstallTree, TheMenuEntryPassesDesktopFileValidate) {
+#ifndef CUBEFALL_DESKTOP_FILE_VALIDATE
+    GTEST_SKIP() << "desktop-file-validate was not found (Debian: desktop-file-utils)";
+#else
+    harness::ChildProcess validate(
+        CUBEFALL_DESKTOP_FILE_VALIDATE, {entryFile().string()}, installation->scratch(),
+        installation->scratch() / "validate.txt", installation->scratch() / "validate-errors.txt");
+    const auto status = validate.waitForExit(std::chrono::minutes(1));
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(status->exitedWith(0)) << status->describe();
+    // It exits with 0 on hints too; any line it writes is worth fixing.
+    EXPECT_EQ(readFile(installation->scratch() / "validate.txt") +
+                  readFile(installation->scratch() / "validate-errors.txt"),
+              "");
+#endif
+}
