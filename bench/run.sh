@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the benchmarks (the bench preset) and runs the two rendering ones in a virtual X server:
+# Builds the benchmarks (the bench preset) and runs them: the two rendering ones in a virtual X server,
 # the share of a core that the game takes in a window, sleeping between frames and spinning, and
 # the time of one frame with both wells full. Further arguments go to both (Google Benchmark's
 # options, e.g. --benchmark_format=json).
@@ -19,3 +19,6 @@ xvfb-run -a "${screen[@]}" build-bench/bench/bench_cpu "$@"
 echo
 echo "== One frame at GLUT's default window size, a new game and both wells full"
 xvfb-run -a "${screen[@]}" build-bench/bench/bench_frame "$@"
+echo
+echo "== Decoding a 4096 x 4096 picture, beside stb_image and a plain copy"
+build-bench/bench/bench_decodage "$@"
