@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the benchmarks (the bench preset) and runs them: the two rendering ones in a virtual X server,
-# the share of a core that the game takes in a window, sleeping between frames and spinning, and
-# the time of one frame with both wells full. Further arguments go to both (Google Benchmark's
-# options, e.g. --benchmark_format=json).
+# Builds the benchmarks (the bench preset) and runs them: in a virtual X server, the share of a
+# core that the game takes in a window, sleeping between frames and spinning, and the time of one
+# frame with both wells full; then the decoder beside stb_image. Further arguments go to each
+# (Google Benchmark's options, e.g. --benchmark_format=json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/deps.sh
