@@ -7,21 +7,16 @@
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
-#include <unistd.h>
+#include <system_error>
 
 namespace {
 
 std::string dossierCourant() {
-    std::string chemin(256, '\0');
-    while (getcwd(chemin.data(), chemin.size()) == nullptr) {
-        if (chemin.size() > (1u << 20)) {
-            return "the current folder";
-        }
-        chemin.resize(chemin.size() * 2);
-    }
-    chemin.resize(chemin.find('\0'));
-    return chemin;
+    std::error_code erreur;
+    const std::filesystem::path chemin = std::filesystem::current_path(erreur);
+    return erreur ? "the current folder" : chemin.string();
 }
 
 } // namespace
