@@ -1,6 +1,7 @@
 #include "demarrage.h"
 
-#include "match.h"
+#include "evenements.h"
+#include "minuterie.h"
 #include "scene.h"
 #include "textures.h"
 
@@ -22,6 +23,8 @@ std::string dossierCourant() {
 } // namespace
 
 int demarrer(int argc, char **argv) {
+    // Asked before glutInit, so that a -geometry on the command line still wins.
+    glutInitWindowSize(largeurInitiale, hauteurInitiale);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
     glutCreateWindow("Cubefall");
@@ -43,8 +46,9 @@ int demarrer(int argc, char **argv) {
     glutDisplayFunc(affichage);
     glutIdleFunc(affichage);
     glutTimerFunc(1000, minuterie, 0);
-    glutKeyboardFunc(clavier);
-    glutSpecialFunc(clavierSpecial);
+    glutKeyboardFunc(toucheGlut);
+    glutSpecialFunc(toucheSpecialeGlut);
+    glutWindowStatusFunc(etatFenetre);
     glutMainLoop();
     return 0;
 }

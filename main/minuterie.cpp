@@ -1,33 +1,11 @@
-#include "joueurs.h"
-#include "match.h"
+#include "minuterie.h"
+
+#include "seance.h"
 
 #include <GL/freeglut.h>
-
-int seuil1 = 0;
-int seuil2 = 0;
 
 void minuterie(int) {
     // Re-armed first, so the heartbeat keeps going whatever happens below.
     glutTimerFunc(1000, minuterie, 0);
-
-    // Attacks are traded only while both players are still in the match.
-    if (!joueur1.getFini() && !joueur2.getFini()) {
-        while (joueur1.getScore() - seuil1 >= 500) {
-            seuil1 += 500;
-            joueur2.penaliser();
-        }
-        while (joueur2.getScore() - seuil2 >= 500) {
-            seuil2 += 500;
-            joueur1.penaliser();
-        }
-    }
-
-    // Once one game ends the winner's well stands still while the loser's fills up. joueur1's
-    // step may end its own game, which keeps joueur2 still in this very tick.
-    if (!joueur2.getFini()) {
-        joueur1.tomber();
-    }
-    if (!joueur1.getFini()) {
-        joueur2.tomber();
-    }
+    seconde();
 }

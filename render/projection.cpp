@@ -5,10 +5,14 @@
 
 int largeurInitiale = 500;
 int hauteurInitiale = 500;
+int largeurFenetre = 500;
+int hauteurFenetre = 500;
 
 namespace {
 
 void projeter(int largeur, int hauteur) {
+    largeurFenetre = largeur;
+    hauteurFenetre = hauteur;
     glViewport(0, 0, largeur, hauteur);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -3,6 +3,8 @@
 #include "cadence.h"
 #include "joueurs.h"
 #include "match.h"
+#include "seance.h"
+#include "surimpression.h"
 #include "textures.h"
 
 #include <GL/freeglut.h>
@@ -16,18 +18,21 @@ double angleRotation = 0;
 namespace {
 
 // Turns the whole scene about the pivot between the two wells. The angles are stepped before
-// they are used, and the tilt turns back once it has reached 30 degrees either way.
+// they are used, and the tilt turns back once it has reached 30 degrees either way. A paused
+// match holds the sway where it is.
 void balancer() {
     glTranslatef(11, 0, -5);
     if (rotationActive) {
-        angleInclinaison += sensInclinaison ? -1 : 1;
-        angleRotation += 1;
+        if (!enPause) {
+            angleInclinaison += sensInclinaison ? -1 : 1;
+            angleRotation += 1;
+        }
         glRotatef(static_cast<float>(angleInclinaison), 0, 0, 1);
         glRotatef(static_cast<float>(angleRotation), 0, 1, 0);
-        if (angleInclinaison >= 30) {
+        if (!enPause && angleInclinaison >= 30) {
             sensInclinaison = !sensInclinaison;
         }
-        if (angleInclinaison <= -30) {
+        if (!enPause && angleInclinaison <= -30) {
             sensInclinaison = !sensInclinaison;
         }
     }
@@ -55,6 +60,7 @@ void affichage() {
     glBindTexture(GL_TEXTURE_2D, textureBois);
     joueur2.dessiner();
 
+    dessinerSurimpression();
     glutSwapBuffers();
 }
 

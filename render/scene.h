@@ -13,6 +13,9 @@ extern double angleRotation;
 // Window size assumed until GLUT reports the real one.
 extern int largeurInitiale;
 extern int hauteurInitiale;
+// The window's size as last projected, for what is drawn flat over the scene.
+extern int largeurFenetre;
+extern int hauteurFenetre;
 
 void affichage();
 void dessinerSol();

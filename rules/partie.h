@@ -32,6 +32,7 @@ public:
 
     int getScore() const { return score; }
     bool getFini() const { return fini; }
+    int getPenalite() const { return penalite; }
 
     // Drawing of the whole well; defined by the renderer.
     void dessiner();

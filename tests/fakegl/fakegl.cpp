@@ -116,6 +116,18 @@ void glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
 void glRotatef(GLfloat a, GLfloat x, GLfloat y, GLfloat z) {
     record("glRotatef", {a, x, y, z});
 }
+void glOrtho(GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n, GLdouble f) {
+    record("glOrtho", {l, r, b, t, n, f});
+}
+void glPushMatrix() {
+    record("glPushMatrix", {});
+}
+void glPopMatrix() {
+    record("glPopMatrix", {});
+}
+void glRasterPos2i(GLint x, GLint y) {
+    record("glRasterPos2i", {double(x), double(y)});
+}
 void glViewport(GLint x, GLint y, GLsizei w, GLsizei h) {
     record("glViewport", {double(x), double(y), double(w), double(h)});
 }
@@ -254,6 +266,28 @@ void glutSwapBuffers() {
 }
 void glutPostRedisplay() {
     record("glutPostRedisplay", {});
+}
+void glutWindowStatusFunc(void (*f)(int)) {
+    record("glutWindowStatusFunc", {});
+    state().callbacks.windowStatus = f;
+}
+
+// The fonts are told apart by address, as in freeglut.
+void *glutBitmapTimesRoman24 = nullptr;
+void *glutBitmapHelvetica12 = nullptr;
+void *glutBitmapHelvetica18 = nullptr;
+
+// Each character is recorded with itself as the text, so a test can read what was written.
+void glutBitmapCharacter(void *, int c) {
+    record("glutBitmapCharacter", {double(c)}, std::string(1, static_cast<char>(c)));
+}
+// Every character is 10 pixels wide in the fake.
+int glutBitmapLength(void *, const unsigned char *text) {
+    int length = 0;
+    while (text[length] != 0) {
+        ++length;
+    }
+    return 10 * length;
 }
 
 } // extern "C"

@@ -22,6 +22,7 @@ struct Callbacks {
     void (*keyboard)(unsigned char, int, int) = nullptr;
     void (*special)(int, int, int) = nullptr;
     void (*timer)(int) = nullptr;
+    void (*windowStatus)(int) = nullptr;
     unsigned int timerMs = 0;
     int timerValue = 0;
 };

@@ -14,7 +14,7 @@ class Clavier : public ::testing::Test {
 protected:
     void SetUp() override {
         fakegl::reset();
-        nouveauMatch();
+        matchDeTest();
     }
     void TearDown() override { remplacerHorloge(nullptr); }
 };
@@ -49,7 +49,7 @@ void verifierCoup(const partie &joueur, const coup &c) {
 TEST_F(Clavier, LesLettresDeplacentJoueur1) {
     for (const coup c :
          {coup{'a', 3, 10, 0}, coup{'s', 4, 9, 0}, coup{'d', 5, 10, 0}, coup{'w', 4, 10, 1}}) {
-        nouveauMatch();
+        matchDeTest();
         const etatPartie autre(joueur2);
         clavier(static_cast<unsigned char>(c.touche), 0, 0);
         verifierCoup(joueur1, c);
@@ -62,7 +62,7 @@ TEST_F(Clavier, LesLettresDeplacentJoueur1) {
 TEST_F(Clavier, LesFlechesDeplacentJoueur2) {
     for (const coup c : {coup{GLUT_KEY_LEFT, 3, 10, 0}, coup{GLUT_KEY_DOWN, 4, 9, 0},
                          coup{GLUT_KEY_RIGHT, 5, 10, 0}, coup{GLUT_KEY_UP, 4, 10, 1}}) {
-        nouveauMatch();
+        matchDeTest();
         const etatPartie autre(joueur1);
         clavierSpecial(c.touche, 0, 0);
         verifierCoup(joueur2, c);
@@ -77,7 +77,7 @@ TEST_F(Clavier, LesAutresCaracteresNeFontRien) {
         if (actives.find(static_cast<char>(code)) != std::string::npos) {
             continue;
         }
-        nouveauMatch();
+        matchDeTest();
         const etatPartie avant1(joueur1);
         const etatPartie avant2(joueur2);
         clavier(static_cast<unsigned char>(code), 0, 0);
@@ -91,7 +91,7 @@ TEST_F(Clavier, LesAutresCaracteresNeFontRien) {
 TEST_F(Clavier, LesAutresTouchesSpecialesNeFontRien) {
     for (int code : {GLUT_KEY_F1, GLUT_KEY_F12, GLUT_KEY_PAGE_UP, GLUT_KEY_HOME, GLUT_KEY_INSERT,
                      GLUT_KEY_LEFT - 1, 0, -1}) {
-        nouveauMatch();
+        matchDeTest();
         const etatPartie avant1(joueur1);
         const etatPartie avant2(joueur2);
         clavierSpecial(code, 0, 0);
@@ -146,7 +146,7 @@ TEST_F(Clavier, UnJoueurQuiAPerduGardeSesTouches) {
     EXPECT_EQ(rempli.plateau[0][0], casePosee);
     EXPECT_EQ(rempli.plateau[9][17], casePosee);
 
-    nouveauMatch();
+    matchDeTest();
     finir(joueur2);
     clavierSpecial(GLUT_KEY_RIGHT, 0, 0);
     EXPECT_EQ(joueur2.getX(), 5);

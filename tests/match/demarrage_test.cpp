@@ -1,7 +1,8 @@
 #include "demarrage.h"
 
+#include "evenements.h"
 #include "fakegl.h"
-#include "match.h"
+#include "minuterie.h"
 #include "scene.h"
 #include "textures.h"
 
@@ -68,6 +69,7 @@ protected:
 
 std::vector<fakegl::Call> debutAttendu() {
     return {
+        {"glutInitWindowSize", {500, 500}, ""},
         {"glutInit", {3}, "cubefall -display :9"},
         {"glutInitDisplayMode", {GLUT_DOUBLE | GLUT_DEPTH}, ""},
         {"glutCreateWindow", {}, "Cubefall"},
@@ -85,7 +87,8 @@ std::vector<fakegl::Call> finAttendue() {
         {"glEnable", {GL_CULL_FACE}, ""},  {"glutReshapeFunc", {}, ""},
         {"glutDisplayFunc", {}, ""},       {"glutIdleFunc", {}, ""},
         {"glutTimerFunc", {1000, 0}, ""},  {"glutKeyboardFunc", {}, ""},
-        {"glutSpecialFunc", {}, ""},       {"glutMainLoop", {}, ""},
+        {"glutSpecialFunc", {}, ""},       {"glutWindowStatusFunc", {}, ""},
+        {"glutMainLoop", {}, ""},
     };
 }
 
@@ -138,8 +141,9 @@ TEST_F(Demarrage, LeJeuDemarreDesQuUneImageSeCharge) {
         EXPECT_EQ(cb.idle, &affichage);
         EXPECT_EQ(cb.timer, &minuterie);
         EXPECT_EQ(cb.timerMs, 1000u);
-        EXPECT_EQ(cb.keyboard, &clavier);
-        EXPECT_EQ(cb.special, &clavierSpecial);
+        EXPECT_EQ(cb.keyboard, &toucheGlut);
+        EXPECT_EQ(cb.special, &toucheSpecialeGlut);
+        EXPECT_EQ(cb.windowStatus, &etatFenetre);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "partie_test.h"
 
 #include "fakegl.h"
+#include "minuterie.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ class Minuterie : public ::testing::Test {
 protected:
     void SetUp() override {
         fakegl::reset();
-        nouveauMatch();
+        matchDeTest();
     }
     void TearDown() override { remplacerHorloge(nullptr); }
 };
@@ -63,7 +64,7 @@ TEST_F(Minuterie, SeReprogrammePourUneSecondeQuoiQuIlArrive) {
         bool fini2;
     };
     for (const cas c : {cas{false, false}, cas{true, false}, cas{false, true}, cas{true, true}}) {
-        nouveauMatch();
+        matchDeTest();
         if (c.fini1) {
             finir(joueur1);
         }
@@ -157,7 +158,7 @@ TEST_F(Minuterie, LesDeuxJoueursAttaquentDansLeMemeTic) {
 
 TEST_F(Minuterie, PlusDAttaqueUneFoisUnePartieFinie) {
     for (partie *perdant : {&joueur1, &joueur2}) {
-        nouveauMatch();
+        matchDeTest();
         marquer(joueur1, 1000);
         marquer(joueur2, 1000);
         finir(*perdant);
@@ -185,7 +186,7 @@ TEST_F(Minuterie, SeulLePerdantAvanceUnePartieFinie) {
     EXPECT_TRUE(puitsPlein(joueur1));
     EXPECT_TRUE(etatPartie(joueur2) == gagnant);
 
-    nouveauMatch();
+    matchDeTest();
     finir(joueur2);
     const etatPartie autreGagnant(joueur1);
     minuterie(0);

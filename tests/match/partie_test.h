@@ -3,6 +3,7 @@
 #include "hasard.h"
 #include "joueurs.h"
 #include "match.h"
+#include "seance.h"
 
 #include <algorithm>
 #include <ctime>
@@ -48,7 +49,7 @@ inline std::time_t secondeFixe() {
 
 // Both games fresh, with a type 0 piece at (4, 10) well clear of anything, and the match's own
 // state as at start-up. The pieces drawn later come from a fixed second.
-inline void nouveauMatch() {
+inline void matchDeTest() {
     remplacerHorloge(secondeFixe);
     partieTest neuve;
     neuve.placerPiece(0, 4, 10);
@@ -57,6 +58,7 @@ inline void nouveauMatch() {
     seuil1 = 0;
     seuil2 = 0;
     rotationActive = false;
+    enPause = false;
     std::fill(std::begin(touches), std::end(touches), false);
 }
 

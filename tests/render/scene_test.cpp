@@ -2,6 +2,7 @@
 
 #include "partie_test.h"
 #include "scene.h"
+#include "surimpression.h"
 #include "textures.h"
 
 #include <GL/freeglut.h>
@@ -36,7 +37,7 @@ void comparer(const std::vector<fakegl::Call> &obtenus, const std::vector<fakegl
 class Scene : public ::testing::Test {
 protected:
     void SetUp() override {
-        nouveauMatch();
+        matchDeTest();
         fakegl::reset();
         dernierTemps = 0;
         sensInclinaison = false;
@@ -90,6 +91,9 @@ std::vector<fakegl::Call> imageAttendue(const std::vector<double> &relectures,
     fakegl::reset();
     joueur2.dessiner();
     const std::vector<fakegl::Call> puits2 = fakegl::calls();
+    fakegl::reset();
+    dessinerSurimpression();
+    const std::vector<fakegl::Call> surimpression = fakegl::calls();
 
     std::vector<fakegl::Call> a;
     for (std::size_t i = 0; i < relectures.size(); ++i) {
@@ -108,6 +112,7 @@ std::vector<fakegl::Call> imageAttendue(const std::vector<double> &relectures,
     ajouter(a, puits1);
     ajouter(a, {appel("glTranslatef", {11, 0, 0}), appel("glBindTexture", {GL_TEXTURE_2D, 3})});
     ajouter(a, puits2);
+    ajouter(a, surimpression);
     a.push_back(appel("glutSwapBuffers"));
     return a;
 }

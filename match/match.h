@@ -1,6 +1,6 @@
 #pragma once
 
-// The match's GLUT callbacks and the state they share with the scene.
+// The match's state and the players' keys, as the timer and the keyboard drive them.
 
 // Score thresholds: every 500 points above its threshold sends one garbage row to the opponent.
 extern int seuil1;
@@ -11,6 +11,9 @@ extern bool touches[256];
 // The camera sway, switched by the key l.
 extern bool rotationActive;
 
-void minuterie(int valeur);
+// The one-second step of the match: attacks traded by score, then gravity for each player.
+void pasMinuterie();
+
+// One key event of the left player (characters) or of the right player (special keys).
 void clavier(unsigned char touche, int x, int y);
 void clavierSpecial(int touche, int x, int y);

@@ -1,7 +1,6 @@
+#include "codes_touches.h"
 #include "joueurs.h"
 #include "match.h"
-
-#include <GL/freeglut.h>
 
 #include <algorithm>
 #include <iterator>
@@ -34,22 +33,22 @@ void clavier(unsigned char touche, int, int) {
     std::fill(std::begin(touches), std::end(touches), false);
 }
 
-// GLUT reports the arrows apart from the characters, as special keys.
+// The arrows come apart from the characters, as special keys.
 void clavierSpecial(int touche, int, int) {
     if (joueur1.getFini()) {
         return;
     }
     switch (touche) {
-    case GLUT_KEY_LEFT:
+    case toucheGauche:
         joueur2.gauche();
         break;
-    case GLUT_KEY_UP:
+    case toucheHaut:
         joueur2.pivoter();
         break;
-    case GLUT_KEY_RIGHT:
+    case toucheDroite:
         joueur2.droite();
         break;
-    case GLUT_KEY_DOWN:
+    case toucheBas:
         joueur2.tomber();
         break;
     default:

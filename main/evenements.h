@@ -1,0 +1,6 @@
+#pragma once
+
+// GLUT's keyboard and window callbacks. They only translate GLUT's events for the match.
+void toucheGlut(unsigned char touche, int x, int y);
+void toucheSpecialeGlut(int touche, int x, int y);
+void etatFenetre(int etat);

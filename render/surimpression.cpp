@@ -1,0 +1,166 @@
+#include "surimpression.h"
+
+#include "joueurs.h"
+#include "scene.h"
+#include "seance.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+void *const policeGrande = GLUT_BITMAP_TIMES_ROMAN_24;
+void *const policeMoyenne = GLUT_BITMAP_HELVETICA_18;
+void *const policePetite = GLUT_BITMAP_HELVETICA_12;
+
+struct Couleur {
+    float r, g, b;
+};
+constexpr Couleur clair{1.0f, 0.95f, 0.82f};
+constexpr Couleur alerte{1.0f, 0.45f, 0.2f};
+constexpr Couleur sombre{0.0f, 0.0f, 0.0f};
+constexpr Couleur fond{0.12f, 0.1f, 0.08f};
+
+// Where a point of the scene lands, in window pixels from the bottom left, seen by the camera at
+// rest: it looks straight down on (10, 0, -5) from 20 units up, with a 60 degree field of view.
+float ecranX(float x, float hauteurPoint) {
+    const float demiLargeur = (20 - hauteurPoint) * 0.57735027f * largeurFenetre /
+                              static_cast<float>(std::max(hauteurFenetre, 1));
+    return (1 + (x - 10) / demiLargeur) * 0.5f * static_cast<float>(largeurFenetre);
+}
+
+float ecranY(float z, float hauteurPoint) {
+    const float demiHauteur = (20 - hauteurPoint) * 0.57735027f;
+    return (1 + (-5 - z) / demiHauteur) * 0.5f * static_cast<float>(hauteurFenetre);
+}
+
+int largeurTexte(void *police, const std::string &texte) {
+    return glutBitmapLength(police, reinterpret_cast<const unsigned char *>(texte.c_str()));
+}
+
+void ecrireA(void *police, const std::string &texte, int x, int y) {
+    // A raster position outside the window would drop the whole text.
+    glRasterPos2i(std::max(x, 0), std::max(y, 0));
+    for (const char c : texte) {
+        glutBitmapCharacter(police, static_cast<unsigned char>(c));
+    }
+}
+
+// Light text with a dark outline reads on the metal, on wood and on shadows alike.
+void ecrire(void *police, const std::string &texte, int x, int y, Couleur couleur) {
+    glColor3f(sombre.r, sombre.g, sombre.b);
+    for (int dx = -2; dx <= 2; dx += 2) {
+        for (int dy = -2; dy <= 2; dy += 2) {
+            if (dx != 0 || dy != 0) {
+                ecrireA(police, texte, x + dx, y + dy);
+            }
+        }
+    }
+    glColor3f(couleur.r, couleur.g, couleur.b);
+    ecrireA(police, texte, x, y);
+}
+
+void ecrireCentre(void *police, const std::string &texte, float centreX, int y, Couleur couleur) {
+    ecrire(police, texte, static_cast<int>(centreX) - largeurTexte(police, texte) / 2, y, couleur);
+}
+
+void rectangle(float x0, float y0, float x1, float y1, Couleur couleur) {
+    glColor3f(couleur.r, couleur.g, couleur.b);
+    glBegin(GL_QUADS);
+    glVertex3f(x0, y0, 0);
+    glVertex3f(x1, y0, 0);
+    glVertex3f(x1, y1, 0);
+    glVertex3f(x0, y1, 0);
+    glEnd();
+}
+
+// A dark panel with a light edge, centred on a point, for the verdict and the pause.
+void panneau(float centreX, float centreY, float largeur, float hauteur) {
+    const float x0 = centreX - largeur / 2, y0 = centreY - hauteur / 2;
+    rectangle(x0 - 2, y0 - 2, x0 + largeur + 2, y0 + hauteur + 2, clair);
+    rectangle(x0, y0, x0 + largeur, y0 + hauteur, fond);
+}
+
+// Columns 0 to 9 of a well span X from -1 to 9; the right well is 11 units further.
+constexpr float centrePuits[2] = {4, 15};
+
+void dessinerScores() {
+    // Centred between the well's top edge and the window's.
+    const float haut = ecranY(-14, 1);
+    const int ligne = static_cast<int>((haut + static_cast<float>(hauteurFenetre)) / 2) - 8;
+    const partie *joueurs[2] = {&joueur1, &joueur2};
+    for (int i = 0; i < 2; ++i) {
+        const float centre = ecranX(centrePuits[i], 1);
+        const std::string score = std::to_string(joueurs[i]->getScore());
+        ecrireCentre(policeGrande, score, centre, ligne, clair);
+        const int penalite = joueurs[i]->getPenalite();
+        if (penalite > 0) {
+            const std::string attente =
+                "+" + std::to_string(penalite) + (penalite == 1 ? " row" : " rows");
+            ecrire(policeMoyenne, attente,
+                   static_cast<int>(centre) + largeurTexte(policeGrande, score) / 2 + 10, ligne,
+                   alerte);
+        }
+    }
+}
+
+void dessinerVerdict(Verdict issue) {
+    const float milieu = ecranY(-5, 1);
+    for (int i = 0; i < 2; ++i) {
+        const float centre = ecranX(centrePuits[i], 1);
+        const bool gagne =
+            (i == 0 && issue == Verdict::gagneGauche) || (i == 1 && issue == Verdict::gagneDroite);
+        const std::string mot = issue == Verdict::nul ? "Draw" : gagne ? "Winner" : "Loser";
+        panneau(centre, milieu, 190, 78);
+        ecrireCentre(policeGrande, mot, centre, static_cast<int>(milieu) + 6,
+                     gagne ? clair : alerte);
+        ecrireCentre(policePetite, "Return or Space: new match", centre,
+                     static_cast<int>(milieu) - 24, clair);
+    }
+    // The tally sits between the two scores: left player's wins, then the right player's.
+    const float haut = ecranY(-14, 1);
+    const int ligne = static_cast<int>((haut + static_cast<float>(hauteurFenetre)) / 2) - 8;
+    ecrireCentre(policeGrande, std::to_string(victoires1) + " - " + std::to_string(victoires2),
+                 static_cast<float>(largeurFenetre) / 2, ligne, clair);
+}
+
+void dessinerPause() {
+    const float centreX = static_cast<float>(largeurFenetre) / 2;
+    const float centreY = static_cast<float>(hauteurFenetre) / 2;
+    panneau(centreX, centreY, 220, 78);
+    ecrireCentre(policeGrande, "Paused", centreX, static_cast<int>(centreY) + 6, clair);
+    ecrireCentre(policePetite, "p or Escape: play on", centreX, static_cast<int>(centreY) - 24,
+                 clair);
+}
+
+} // namespace
+
+void dessinerSurimpression() {
+    // Window pixels, from the bottom left, and nothing of the scene's camera or sway.
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, largeurFenetre, 0, hauteurFenetre, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_TEXTURE_2D);
+
+    dessinerScores();
+    const Verdict issue = verdict();
+    if (issue != Verdict::enCours) {
+        dessinerVerdict(issue);
+    }
+    if (enPause) {
+        dessinerPause();
+    }
+
+    // The scene counts on texturing and a white colour when it draws the next frame.
+    glEnable(GL_TEXTURE_2D);
+    glColor3f(1, 1, 1);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// What is drawn flat over the scene, after it and without its sway: each player's score and
+// waiting garbage above their well, the verdict and tally once a match is over, and the pause.
+void dessinerSurimpression();
