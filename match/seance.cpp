@@ -14,10 +14,15 @@ namespace {
 bool issueComptee = false;
 
 void compterIssue() {
+    const Verdict issue = verdict();
+    if (issue == Verdict::enCours) {
+        issueComptee = false;
+        return;
+    }
     if (issueComptee) {
         return;
     }
-    switch (verdict()) {
+    switch (issue) {
     case Verdict::enCours:
         return;
     case Verdict::gagneGauche:

@@ -52,8 +52,8 @@ void ecrireA(void *police, const std::string &texte, int x, int y) {
 // Light text with a dark outline reads on the metal, on wood and on shadows alike.
 void ecrire(void *police, const std::string &texte, int x, int y, Couleur couleur) {
     glColor3f(sombre.r, sombre.g, sombre.b);
-    for (int dx = -2; dx <= 2; dx += 2) {
-        for (int dy = -2; dy <= 2; dy += 2) {
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
             if (dx != 0 || dy != 0) {
                 ecrireA(police, texte, x + dx, y + dy);
             }

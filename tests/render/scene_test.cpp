@@ -8,6 +8,8 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -210,6 +212,100 @@ TEST_F(Scene, LeBalancementArreteRepartDOuIlEtait) {
     EXPECT_EQ(reprise.rotation, 49);
     image();
     EXPECT_EQ(anglesDeLImage().inclinaison, 10);
+}
+
+} // namespace
+
+namespace {
+
+// The texts of the overlay, in order: each is written nine times, an outline and then itself,
+// from a raster position of its own.
+std::vector<std::string> textesEcrits() {
+    std::vector<std::string> ecrits;
+    for (const fakegl::Call &c : fakegl::calls()) {
+        if (c.name == "glRasterPos2i") {
+            ecrits.emplace_back();
+        } else if (c.name == "glutBitmapCharacter" && !ecrits.empty()) {
+            ecrits.back() += c.text;
+        }
+    }
+    std::vector<std::string> textes;
+    for (std::size_t i = 0; i < ecrits.size(); i += 9) {
+        EXPECT_EQ(std::count(ecrits.begin() + static_cast<long>(i),
+                             ecrits.begin() + static_cast<long>(std::min(i + 9, ecrits.size())),
+                             ecrits[i]),
+                  9);
+        textes.push_back(ecrits[i]);
+    }
+    return textes;
+}
+
+// Drawn last, flat in window pixels, untextured, and with the state the scene counts on put back:
+// the same sway, pause or not, so only what it says changes with the match.
+TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
+    struct Cas {
+        std::string nom;
+        std::function<void()> etat;
+        std::vector<std::string> textes;
+    };
+    const std::string relance = "Return or Space: new match";
+    const std::vector<Cas> cas = {
+        {"scores", [] { modifier(joueur1, [](partieTest &t) { t.score = 1250; }); }, {"1250", "0"}},
+        {"garbage waiting",
+         [] {
+             modifier(joueur2, [](partieTest &t) { t.penalite = 2; });
+             modifier(joueur1, [](partieTest &t) { t.penalite = 1; });
+         },
+         {"0", "+1 row", "0", "+2 rows"}},
+        {"verdict and tally",
+         [] {
+             modifier(joueur1, [](partieTest &t) { t.fini = true; });
+             victoires1 = 2;
+             victoires2 = 1;
+         },
+         {"0", "0", "Loser", relance, "Winner", relance, "2 - 1"}},
+        {"pause", [] { enPause = true; }, {"0", "0", "Paused", "p or Escape: play on"}},
+    };
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.nom);
+        matchDeTest();
+        c.etat();
+        rotationActive = true;
+        redimensionner(640, 480);
+        image();
+        const std::vector<fakegl::Call> appels = fakegl::calls();
+        EXPECT_EQ(textesEcrits(), c.textes);
+
+        // After the last well and before the swap: a window-sized projection, identity model-view.
+        const auto debut = std::find_if(appels.begin(), appels.end(), [](const fakegl::Call &k) {
+            return k.name == "glPushMatrix";
+        });
+        ASSERT_NE(debut, appels.end());
+        const std::vector<std::string> entree = {"glPushMatrix", "glLoadIdentity", "glOrtho",
+                                                 "glMatrixMode", "glLoadIdentity", "glDisable"};
+        for (std::size_t i = 0; i < entree.size(); ++i) {
+            EXPECT_EQ(debut[static_cast<long>(i)].name, entree[i]);
+        }
+        EXPECT_EQ(debut[2].args, (std::vector<double>{0, 640, 0, 480, -1, 1}));
+        EXPECT_EQ(debut[-1].args, (std::vector<double>{GL_PROJECTION}));
+        EXPECT_EQ(debut[3].args, (std::vector<double>{GL_MODELVIEW}));
+        EXPECT_EQ(std::count_if(debut, appels.end(),
+                                [](const fakegl::Call &k) { return k.name == "glVertex3f"; }) %
+                      4,
+                  0);
+        const std::vector<std::string> fin = {"glEnable",    "glColor3f",    "glMatrixMode",
+                                              "glPopMatrix", "glMatrixMode", "glutSwapBuffers"};
+        ASSERT_GE(appels.size(), fin.size());
+        for (std::size_t i = 0; i < fin.size(); ++i) {
+            EXPECT_EQ(appels[appels.size() - fin.size() + i].name, fin[i]);
+        }
+        EXPECT_EQ(appels[appels.size() - 5].args, (std::vector<double>{1, 1, 1}));
+        // The sway of the frame was not held back by the overlay, nor by a pause: it stands still.
+        EXPECT_EQ(angleRotation, enPause ? 0 : 1);
+        angleRotation = angleInclinaison = 0;
+        sensInclinaison = false;
+        victoires1 = victoires2 = 0;
+    }
 }
 
 } // namespace

@@ -66,8 +66,8 @@ TEST(CaptureTool, SavesTheWindowAfterTheKeysAndClosesTheGame) {
 
     const auto shot = readPng(png);
     ASSERT_TRUE(shot) << "no PNG at " << png;
-    EXPECT_EQ(shot->width(), 300);
-    EXPECT_EQ(shot->height(), 300);
+    EXPECT_EQ(shot->width(), 500);
+    EXPECT_EQ(shot->height(), 500);
     // The picture shows both keys played: the left piece one column left, the right one right.
     scene::PieceSearch left;
     left.types = scene::pieceTypesBetween(from, std::time(nullptr));
