@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png: both players drop a few pieces, then the picture is taken while the
-# next pieces fall. Needs the default build (build/) and xvfb-run.
+# next pieces fall; and docs/match-over.png: the left player pushes pieces down until the well
+# overflows. Needs the default build (build/) and xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -23,4 +24,9 @@ script+="w,Right"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$build/cubefall_capture" "$build/cubefall" "$build" docs/screenshot.png \
-    --keys "$script" --wait 1.5 -- -geometry 640x480
+    --keys "$script" --wait 1.5
+
+over="d,d,Left,Up"
+for _ in $(seq 250); do over+=",s"; done
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$build/cubefall_capture" "$build/cubefall" "$build" docs/match-over.png --keys "$over" --wait 1

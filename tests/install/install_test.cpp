@@ -36,6 +36,11 @@ TEST_F(InstallTree, PutsTheGameInBinAndItsPicturesInShareCubefall) {
         ASSERT_TRUE(fs::is_regular_file(installed)) << installation->output();
         EXPECT_EQ(readFile(installed), readFile(builtPictures() / name)) << name;
     }
+    // The icon the menu entry names, in the theme every desktop falls back on: a PNG at each size.
+    for (const char *size : {"32x32", "48x48", "64x64", "128x128", "256x256"}) {
+        const auto icon = prefix() / "share/icons/hicolor" / size / "apps/cubefall.png";
+        EXPECT_EQ(readFile(icon).substr(0, 8), "\x89PNG\r\n\x1a\n") << icon;
+    }
 }
 
 TEST_F(InstallTree, TheMenuEntryStartsTheInstalledGameInItsPicturesFolder) {
@@ -51,6 +56,7 @@ TEST_F(InstallTree, TheMenuEntryStartsTheInstalledGameInItsPicturesFolder) {
     EXPECT_NE(key("Comment"), "(missing)");
     EXPECT_NE(key("Comment"), "");
     EXPECT_EQ(key("Terminal"), "false");
+    EXPECT_EQ(key("Icon"), "cubefall");
     EXPECT_EQ(key("Categories"), "Game;ArcadeGame;");
 
     // Absolute paths: a menu starts programs from anywhere.
