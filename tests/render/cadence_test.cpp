@@ -1,4 +1,5 @@
 #include "cadence.h"
+#include "echeance.h"
 
 #include "fakegl.h"
 #include "scene.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,3 +69,28 @@ TEST(Cadence, LaDifferenceEstNonSignee) {
 }
 
 } // namespace
+
+// A frame is due only when something may have changed or the camera sways, and never sooner than
+// the interval after the last one began, the clock's wrap included.
+TEST(Echeance, UneImageQuandQuelqueChoseChange) {
+    struct Cas {
+        bool changee, balancement;
+        std::uint32_t maintenant, dernier;
+        std::optional<std::uint32_t> delai;
+    };
+    const std::uint32_t pres = 0xFFFFFFF0u;
+    for (const Cas c : {
+             Cas{false, false, 5000, 1000, std::nullopt},
+             Cas{true, false, 5000, 1000, 0},
+             Cas{false, true, 5000, 1000, 0},
+             Cas{true, false, 1050, 1000, 0},
+             Cas{true, false, 1049, 1000, 1},
+             Cas{true, true, 1010, 1000, 40},
+             Cas{false, true, 1000, 1000, 50},
+             Cas{true, false, 20, pres, 14},
+             Cas{true, false, 900, 1000, 0},
+         }) {
+        EXPECT_EQ(delaiProchaineImage(c.changee, c.balancement, c.maintenant, c.dernier), c.delai)
+            << c.changee << c.balancement << " " << c.maintenant << " " << c.dernier;
+    }
+}
