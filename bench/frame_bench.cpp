@@ -1,5 +1,5 @@
-// The time to draw one frame of the game on the real OpenGL, in a GLUT window of GLUT's default
-// size: the game's own frame (scene, both wells, swap) without its wait for the next frame, up
+// The time to draw one frame of the game on the real OpenGL, in a GLUT window of several sizes:
+// the game's own frame (scene, both wells, overlay, swap) without its wait for the next frame, up
 // to the moment OpenGL has finished it. Both wells full is the most the game ever draws.
 #include "cadence.h"
 #include "joueurs.h"
@@ -25,6 +25,27 @@ void noteShown() {
     shown = true;
 }
 
+int reshapedWidth = 0;
+int reshapedHeight = 0;
+void noteReshape(int width, int height) {
+    reshapedWidth = width;
+    reshapedHeight = height;
+    redimensionner(width, height);
+}
+
+// Resizes the window and waits until GLUT has told the game its new size.
+bool resizeTo(int width, int height) {
+    glutReshapeWindow(width, height);
+    const auto start = std::chrono::steady_clock::now();
+    while (reshapedWidth != width || reshapedHeight != height) {
+        glutMainLoopEvent();
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(10)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The game's start-up up to its main loop, which never returns: this one hands back instead,
 // once the window shows.
 bool openGameWindow(int &argc, char **argv) {
@@ -39,7 +60,7 @@ bool openGameWindow(int &argc, char **argv) {
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT, GL_FILL);
     glEnable(GL_CULL_FACE);
-    glutReshapeFunc(redimensionner);
+    glutReshapeFunc(noteReshape);
     glutDisplayFunc(noteShown);
     while (!shown) {
         glutMainLoopEvent();
@@ -63,7 +84,11 @@ void drawFrame() {
     glFinish();
 }
 
-void frames(benchmark::State &state, const std::string &name, bool full) {
+void frames(benchmark::State &state, const std::string &name, int width, int height, bool full) {
+    if (!resizeTo(width, height)) {
+        state.SkipWithError("the window was not resized");
+        return;
+    }
     joueur1 = partie();
     joueur2 = partie();
     if (full) {
@@ -93,24 +118,31 @@ int main(int argc, char **argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    for (const auto &[name, full] : {std::pair{"new_game", false}, std::pair{"full_wells", true}}) {
-        benchmark::RegisterBenchmark(("Frame/" + std::string(name)).c_str(), frames, name, full)
-            ->UseRealTime()
-            ->MinTime(2)
-            ->Unit(benchmark::kMillisecond);
+    struct Size {
+        int width, height;
+    };
+    for (const Size size : {Size{300, 300}, Size{500, 500}, Size{1280, 960}}) {
+        for (const bool full : {false, true}) {
+            const std::string name = std::string(full ? "full_wells/" : "new_game/") +
+                                     std::to_string(size.width) + "x" + std::to_string(size.height);
+            benchmark::RegisterBenchmark(("Frame/" + name).c_str(), frames, name, size.width,
+                                         size.height, full)
+                ->UseRealTime()
+                ->MinTime(2)
+                ->Unit(benchmark::kMillisecond);
+        }
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    const auto full = millisecondsAFrame.find("full_wells");
-    if (full != millisecondsAFrame.end()) {
-        std::printf("a frame with both wells full: %.2f ms (goal: at most %.0f ms): %s\n",
-                    full->second, goalMilliseconds,
-                    full->second <= goalMilliseconds ? "met" : "MISSED");
+    for (const auto &[name, ms] : millisecondsAFrame) {
+        std::printf("a frame, %s: %.2f ms\n", name.c_str(), ms);
     }
-    const auto fresh = millisecondsAFrame.find("new_game");
-    if (full != millisecondsAFrame.end() && fresh != millisecondsAFrame.end()) {
-        std::printf("a frame of a new game: %.2f ms\n", fresh->second);
+    const auto full = millisecondsAFrame.find("full_wells/500x500");
+    if (full != millisecondsAFrame.end()) {
+        std::printf(
+            "both wells full at the game's 500 x 500: %.2f ms (goal: at most %.0f ms): %s\n",
+            full->second, goalMilliseconds, full->second <= goalMilliseconds ? "met" : "MISSED");
     }
     return 0;
 }

@@ -8,13 +8,22 @@ void partie::dessiner() {
     refresh();
     actualiser();
 
-    // Every shadow of the well goes down before any cube, so no shadow covers a cube.
+    // Every shadow of the well goes down before any cube, so no shadow covers a cube. A shadow is
+    // the texture times black, black whatever the texture: drawn untextured, it costs less.
+    bool sansTexture = false;
     for (int colonne = 0; colonne < nbColonnes; ++colonne) {
         for (int ligne = 0; ligne < nbLignes; ++ligne) {
             if (plateau[colonne][ligne] != caseVide) {
+                if (!sansTexture) {
+                    glDisable(GL_TEXTURE_2D);
+                    sansTexture = true;
+                }
                 bloc(7, colonne, ligne).dessinerOmbre(plateau);
             }
         }
+    }
+    if (sansTexture) {
+        glEnable(GL_TEXTURE_2D);
     }
     for (int colonne = 0; colonne < nbColonnes; ++colonne) {
         for (int ligne = 0; ligne < nbLignes; ++ligne) {

@@ -142,6 +142,16 @@ TEST_F(DessinPuits, LesOmbresPassentToutesAvantLesCubes) {
         }
     }
     EXPECT_EQ(fakegl::count("glColor3f"), 2 * cases.size());
+
+    // The shadows alone go untextured: texturing is off just before the first and back on just
+    // after the last, before any cube.
+    const std::vector<fakegl::Call> &journal = fakegl::calls();
+    const std::size_t premiere = q.front().debut - 2, derniere = q[cases.size() - 1].debut + 11;
+    EXPECT_EQ(journal[premiere].name, "glDisable");
+    EXPECT_EQ(journal[premiere].args, (std::vector<double>{GL_TEXTURE_2D}));
+    EXPECT_EQ(journal[derniere].name, "glEnable");
+    EXPECT_EQ(journal[derniere].args, (std::vector<double>{GL_TEXTURE_2D}));
+    EXPECT_EQ(fakegl::count("glDisable") + fakegl::count("glEnable"), 2u);
 }
 
 } // namespace
