@@ -57,10 +57,12 @@ std::vector<std::string> couperEnLignes(const std::string &texte) {
             const std::string essai = ligne.empty() ? leMot : ligne + " " + leMot;
             if (largeurTexte(essai) <= largeurTexteMax) {
                 ligne = essai;
+            } else if (largeurTexte(leMot) > largeurTexteMax) {
+                // Too long for any line: it starts where the line stands.
+                couperMot(essai, lignes, ligne);
             } else {
-                if (!ligne.empty())
-                    lignes.push_back(ligne);
-                couperMot(leMot, lignes, ligne);
+                lignes.push_back(ligne);
+                ligne = leMot;
             }
             mot = finMot + 1;
         }
