@@ -11,7 +11,7 @@
 namespace {
 int messages = 0;
 
-void compterMessage(const char *) {
+void compterMessage(const char *, const char *) {
     ++messages;
 }
 } // namespace

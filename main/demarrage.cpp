@@ -1,5 +1,7 @@
 #include "demarrage.h"
 
+#include "boite_erreur.h"
+#include "dib.h"
 #include "evenements.h"
 #include "minuterie.h"
 #include "scene.h"
@@ -7,7 +9,6 @@
 
 #include <GL/freeglut.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -28,14 +29,15 @@ int demarrer(int argc, char **argv) {
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
     glutCreateWindow("Cubefall");
+    installerBoiteErreur();
     initProjection();
 
     if (!chargerTextures()) {
         // Without a word the window would just flash and vanish: say where we looked.
-        std::fprintf(stderr,
-                     "Error: no texture could be loaded from \"bois.bmp\" or \"metal.bmp\" "
-                     "in %s.\n",
-                     dossierCourant().c_str());
+        const std::string texte = "No texture could be loaded: \"bois.bmp\" and \"metal.bmp\" are "
+                                  "missing from " +
+                                  dossierCourant() + ", or are not pictures the game can read.";
+        afficherErreur(texte.c_str());
         return 1;
     }
 

@@ -1,5 +1,6 @@
 #include "dib.h"
 #include "fichier.h"
+#include "message.h"
 
 #include <string>
 
@@ -19,5 +20,6 @@ imageRGB *chargerImageDIB(const char *nomFichier) {
         signalerOuvertureImpossible(nomFichier);
         return nullptr;
     }
+    const FichierLu lu(nomFichier);
     return decoderImageDIB(contenu.octets.get(), contenu.taille);
 }

@@ -5,23 +5,36 @@
 #include <cstring>
 
 namespace {
-// One line under the title "Error". The opening failure's text brings its own line feed.
-void ecrireSurErreurStandard(const char *texte) {
-    const std::size_t longueur = std::strlen(texte);
-    const bool finDeLigne = longueur > 0 && texte[longueur - 1] == '\n';
-    std::fprintf(stderr, "Error: %s%s", texte, finDeLigne ? "" : "\n");
+SortieMessages sortieCourante = ecrireMessageSurErreurStandard;
+const char *fichierCourant = nullptr;
+} // namespace
+
+void ecrireMessageSurErreurStandard(const char *texte, const char *fichier) {
+    // The opening failure's text brings its own line feed; the name goes before it.
+    std::size_t longueur = std::strlen(texte);
+    if (longueur > 0 && texte[longueur - 1] == '\n')
+        --longueur;
+    std::fprintf(stderr, "Error: %.*s", static_cast<int>(longueur), texte);
+    if (fichier)
+        std::fprintf(stderr, " (%s)", fichier);
+    std::fputc('\n', stderr);
     std::fflush(stderr);
 }
 
-SortieMessages sortieCourante = ecrireSurErreurStandard;
-} // namespace
-
 void afficherErreur(const char *texte) {
-    sortieCourante(texte);
+    sortieCourante(texte, fichierCourant);
 }
 
 SortieMessages remplacerSortieMessages(SortieMessages sortie) {
     SortieMessages ancienne = sortieCourante;
-    sortieCourante = sortie ? sortie : ecrireSurErreurStandard;
+    sortieCourante = sortie ? sortie : ecrireMessageSurErreurStandard;
     return ancienne;
+}
+
+FichierLu::FichierLu(const char *nom) : precedent_(fichierCourant) {
+    fichierCourant = nom;
+}
+
+FichierLu::~FichierLu() {
+    fichierCourant = precedent_;
 }

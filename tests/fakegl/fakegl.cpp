@@ -4,7 +4,11 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <GL/glx.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 
 namespace fakegl {
@@ -18,6 +22,9 @@ struct State {
     GLuint nextName = 1;
     GLuint bound = 0;
     std::deque<int> clock;
+    std::deque<unsigned char> keys;
+    int currentWindow = 0;
+    int windows = 0;
     int lastTime = 0;
 };
 
@@ -71,6 +78,10 @@ const std::vector<Upload> &uploads() {
 }
 int unpackAlignment() {
     return state().alignment;
+}
+
+void queueKeys(const std::string &keys) {
+    state().keys.insert(state().keys.end(), keys.begin(), keys.end());
 }
 
 void setElapsedTime(int ms) {
@@ -191,6 +202,17 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
     state().uploads.push_back(std::move(upload));
 }
 
+void glRecti(GLint x1, GLint y1, GLint x2, GLint y2) {
+    record("glRecti", {double(x1), double(y1), double(x2), double(y2)});
+}
+// No X window behind the fake context.
+Display *glXGetCurrentDisplay() {
+    return nullptr;
+}
+GLXDrawable glXGetCurrentDrawable() {
+    return 0;
+}
+
 void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
     record("gluPerspective", {fovy, aspect, zNear, zFar});
 }
@@ -217,7 +239,51 @@ void glutInitWindowPosition(int x, int y) {
 }
 int glutCreateWindow(const char *title) {
     record("glutCreateWindow", {}, title);
-    return 1;
+    state().currentWindow = ++state().windows;
+    return state().currentWindow;
+}
+int glutGetWindow() {
+    record("glutGetWindow", {});
+    return state().currentWindow;
+}
+void glutSetWindow(int window) {
+    record("glutSetWindow", {double(window)});
+    state().currentWindow = window;
+}
+void glutDestroyWindow(int window) {
+    record("glutDestroyWindow", {double(window)});
+}
+void glutSetOption(GLenum what, int value) {
+    record("glutSetOption", {double(what), double(value)});
+}
+void glutCloseFunc(void (*f)()) {
+    record("glutCloseFunc", {});
+    state().callbacks.close = f;
+}
+void glutMouseFunc(void (*f)(int, int, int, int)) {
+    record("glutMouseFunc", {});
+    state().callbacks.mouse = f;
+}
+void glutMainLoopEvent() {
+    record("glutMainLoopEvent", {});
+    auto &s = state();
+    if (!s.keys.empty() && s.callbacks.keyboard) {
+        const unsigned char key = s.keys.front();
+        s.keys.pop_front();
+        s.callbacks.keyboard(key, 0, 0);
+    } else if (s.callbacks.close) {
+        s.callbacks.close();
+    } else {
+        std::fputs("fakegl: glutMainLoopEvent with nothing left to happen\n", stderr);
+        std::abort();
+    }
+}
+void glutExit() {
+    record("glutExit", {});
+}
+// Every character is 10 pixels wide.
+int glutBitmapWidth(void *, int) {
+    return 10;
 }
 void glutDisplayFunc(void (*f)()) {
     record("glutDisplayFunc", {});

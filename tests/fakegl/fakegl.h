@@ -23,6 +23,8 @@ struct Callbacks {
     void (*special)(int, int, int) = nullptr;
     void (*timer)(int) = nullptr;
     void (*windowStatus)(int) = nullptr;
+    void (*mouse)(int, int, int, int) = nullptr;
+    void (*close)() = nullptr;
     unsigned int timerMs = 0;
     int timerValue = 0;
 };
@@ -47,6 +49,11 @@ std::size_t count(const std::string &name);
 const Callbacks &callbacks();
 const std::vector<Upload> &uploads();
 int unpackAlignment();
+
+// glutMainLoopEvent hands the queued keys, one a call, to the keyboard callback; with none left it
+// closes the current window as a window manager would (the close callback). With neither, the
+// program would wait for ever: it stops.
+void queueKeys(const std::string &keys);
 
 // glutGet(GLUT_ELAPSED_TIME) returns the queued readings one by one, then keeps returning the
 // last one.

@@ -5,7 +5,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "message.h"
 #include "outils_test.h"
 
 namespace {
@@ -72,8 +76,22 @@ TEST_F(Fichiers, FichierValideSansMessage) {
     EXPECT_EQ(capture.texte(), "");
 }
 
-// A file that opens but does not decode shows the decoder's message, not the opening one.
+// A file that opens but does not decode shows the decoder's message, not the opening one, and
+// names the file, both on standard error and to an installed destination; a message given once
+// the reading is over names none.
 TEST_F(Fichiers, FichierIllisibleUnSeulMessage) {
     const std::string nom = ecrire("texte.bmp", {'h', 'e', 'l', 'l', 'o', '\n'});
-    EXPECT_EQ(echecDe(nom), "Error: Unknown DIB file format.\n");
+    EXPECT_EQ(echecDe(nom), "Error: Unknown DIB file format. (" + nom + ")\n");
+
+    static std::vector<std::pair<std::string, std::string>> recus;
+    recus.clear();
+    const SortieMessages ancienne =
+        remplacerSortieMessages([](const char *texte, const char *fichier) {
+            recus.emplace_back(texte, fichier ? fichier : "(none)");
+        });
+    EXPECT_EQ(chargerImageDIB(nom.c_str()), nullptr);
+    afficherErreur("after");
+    remplacerSortieMessages(ancienne);
+    EXPECT_EQ(recus, (std::vector<std::pair<std::string, std::string>>{
+                         {"Unknown DIB file format.", nom}, {"after", "(none)"}}));
 }

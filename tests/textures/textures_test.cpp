@@ -238,7 +238,7 @@ TEST_F(Textures, ChargerBMP) {
     EXPECT_EQ(capture.texte(), "") << "a missing file is not reported";
     ecrire("bruit.bmp", {'B', 'M', 1, 2, 3});
     EXPECT_EQ(chargerBMP("bruit.bmp"), nullptr);
-    EXPECT_EQ(capture.texte(), "Error: Unknown DIB file format.\n");
+    EXPECT_EQ(capture.texte(), "Error: Unknown DIB file format. (bruit.bmp)\n");
     ecrire("bon.bmp", image24(2, 2, 9));
     const Image image(chargerBMP("bon.bmp"));
     ASSERT_TRUE(image);

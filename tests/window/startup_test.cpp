@@ -42,14 +42,13 @@ TEST(StartUp, OpensOneCubefallWindowAndRunsUntilItIsClosed) {
     EXPECT_FALSE(game.residentKiB());
 }
 
-TEST(StartUp, WithoutPicturesEndsWithStatusOneAndOneLineSayingWhereItLooked) {
+TEST(StartUp, WithoutPicturesSaysWhereItLookedInABoxThenEndsWithStatusOne) {
     harness::GameFolder folder;
     harness::Game game(gameBinary(), folder);
 
-    const auto status = game.waitForExit(harness::startTimeout);
-    ASSERT_TRUE(status) << "the game kept running without its pictures";
-    EXPECT_TRUE(status->exitedWith(1)) << status->describe();
-
+    const auto box = game.waitForBox();
+    ASSERT_TRUE(box) << "no box; the game " << (game.running() ? "runs" : "ended") << "; "
+                     << game.errorOutput();
     const std::string message = game.errorOutput();
     EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
     EXPECT_EQ(message.back(), '\n') << message;
@@ -57,6 +56,14 @@ TEST(StartUp, WithoutPicturesEndsWithStatusOneAndOneLineSayingWhereItLooked) {
     EXPECT_NE(message.find("metal.bmp"), std::string::npos) << message;
     const auto cwd = std::filesystem::canonical(folder.path()).string();
     EXPECT_NE(message.find(cwd), std::string::npos) << message << "should name " << cwd;
+    EXPECT_TRUE(game.running()) << "the game did not wait for the box";
+
+    game.x().sendKey(*box, "Return", true);
+    game.x().sendKey(*box, "Return", false);
+    const auto status = game.waitForExit();
+    ASSERT_TRUE(status) << "the game kept running after the box";
+    EXPECT_TRUE(status->exitedWith(1)) << status->describe();
+    EXPECT_EQ(game.errorOutput(), message);
 }
 
 TEST(StartUp, RunsWithTheMetalPictureAlone) {
@@ -77,6 +84,10 @@ TEST(StartUp, AnEmptyWoodPictureIsReportedAndTheGameRunsOnMetal) {
     folder.write("bois.bmp", {});
     harness::Game game(gameBinary(), folder);
 
+    const auto box = game.waitForBox();
+    ASSERT_TRUE(box) << game.errorOutput();
+    game.x().sendKey(*box, "Return", true);
+    game.x().sendKey(*box, "Return", false);
     ASSERT_TRUE(game.waitForFirstFrame()) << game.errorOutput();
     const std::string message = game.errorOutput();
     EXPECT_NE(message.find("bois.bmp"), std::string::npos) << message;

@@ -135,6 +135,36 @@ std::optional<ExitStatus> Game::waitForExit(std::chrono::milliseconds timeout) {
     return process_.waitForExit(timeout);
 }
 
+std::optional<WindowId> Game::waitForBox(std::chrono::milliseconds timeout) {
+    std::optional<WindowId> box;
+    waitUntil(
+        [&] {
+            for (WindowId w : x_.windowsTitled(boxTitle)) {
+                const auto g = x_.geometry(w);
+                if (g && g->viewable &&
+                    std::find(boxesSeen_.begin(), boxesSeen_.end(), w) == boxesSeen_.end()) {
+                    box = w;
+                }
+            }
+            return box || !process_.running();
+        },
+        timeout);
+    if (box) {
+        boxesSeen_.push_back(*box);
+        x_.moveOnScreen(*box);
+    }
+    return box;
+}
+
+bool Game::waitForBoxGone(WindowId box, std::chrono::milliseconds timeout) {
+    return waitUntil(
+        [&] {
+            const auto g = x_.geometry(box);
+            return !g || !g->viewable;
+        },
+        timeout);
+}
+
 std::string Game::errorOutput() const {
     std::ifstream in(logDir_ / "stderr.txt", std::ios::binary);
     std::ostringstream text;

@@ -16,6 +16,7 @@
 namespace harness {
 
 constexpr const char *gameTitle = "Cubefall";
+constexpr const char *boxTitle = "Error";
 
 // One run of the game in a real window: the process, its window and what it wrote on standard
 // error. The destructor kills the game's process group, whatever state the test left it in.
@@ -58,6 +59,14 @@ public:
     std::optional<ExitStatus> waitForExit(std::chrono::milliseconds timeout = eventTimeout);
     bool running() { return process_.running(); }
 
+    // Waits for a message box of the game (a window titled exactly "Error") that this call has not
+    // returned before, mapped, and moves it wholly on screen if needed.
+    std::optional<WindowId> waitForBox(std::chrono::milliseconds timeout = startTimeout);
+    // Waits until the box is no longer on screen.
+    bool waitForBoxGone(WindowId box, std::chrono::milliseconds timeout = eventTimeout);
+    // Keys, clicks, captures and closing for the box go through the X connection.
+    const XConnection &x() const { return x_; }
+
     // Everything the game has written on standard error so far.
     std::string errorOutput() const;
     std::optional<long> residentKiB() const { return process_.residentKiB(); }
@@ -71,6 +80,7 @@ private:
     std::vector<WindowId> before_;
     ChildProcess process_;
     std::optional<WindowId> window_;
+    std::vector<WindowId> boxesSeen_;
 };
 
 } // namespace harness

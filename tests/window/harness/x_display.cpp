@@ -204,6 +204,28 @@ bool XConnection::sendKey(WindowId window, const std::string &keyName, bool pres
     });
 }
 
+std::optional<WindowId> XConnection::focus() const {
+    Window window = 0;
+    int revert = 0;
+    XGetInputFocus(display_, &window, &revert);
+    if (window == None || window == PointerRoot) {
+        return std::nullopt;
+    }
+    return window;
+}
+
+bool XConnection::click(WindowId window, int x, int y) const {
+    const auto g = geometry(window);
+    if (!g || !g->viewable) {
+        return false;
+    }
+    return withoutErrors(display_, [&] {
+        XTestFakeMotionEvent(display_, DefaultScreen(display_), g->x + x, g->y + y, CurrentTime);
+        XTestFakeButtonEvent(display_, 1, True, CurrentTime);
+        XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+    });
+}
+
 bool XConnection::requestClose(WindowId window) const {
     XEvent event{};
     event.xclient.type = ClientMessage;

@@ -53,6 +53,12 @@ public:
     // names: "a", "l", "Left", "Up", "Right", "Down", ...
     bool sendKey(WindowId window, const std::string &keyName, bool press) const;
 
+    // The window that has the keyboard focus, if any.
+    std::optional<WindowId> focus() const;
+
+    // A click of the left mouse button at a point of the window, through XTest.
+    bool click(WindowId window, int x, int y) const;
+
     // Asks the window to close as a window manager's close button does: a WM_DELETE_WINDOW
     // client message.
     bool requestClose(WindowId window) const;
