@@ -1,5 +1,6 @@
 #include "demarrage.h"
 
+#include "clavier_bureau.h"
 #include "evenements.h"
 #include "minuterie.h"
 #include "scene.h"
@@ -44,11 +45,17 @@ int demarrer(int argc, char **argv) {
     glEnable(GL_CULL_FACE);
     glutReshapeFunc(redimensionner);
     glutDisplayFunc(affichage);
-    glutIdleFunc(affichage);
+    glutIdleFunc(auRepos);
     glutTimerFunc(1000, minuterie, 0);
+    // The system repeats only the last key pressed, which would cancel the other player's held
+    // key: the game follows presses and releases and repeats each held key itself.
+    glutIgnoreKeyRepeat(1);
     glutKeyboardFunc(toucheGlut);
+    glutKeyboardUpFunc(toucheRelacheeGlut);
     glutSpecialFunc(toucheSpecialeGlut);
+    glutSpecialUpFunc(toucheSpecialeRelacheeGlut);
     glutWindowStatusFunc(etatFenetre);
+    ecouterClavierDuBureau();
     glutMainLoop();
     return 0;
 }

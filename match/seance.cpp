@@ -3,6 +3,7 @@
 #include "codes_touches.h"
 #include "joueurs.h"
 #include "match.h"
+#include "touches_tenues.h"
 
 bool enPause = false;
 int victoires1 = 0;
@@ -93,12 +94,16 @@ void nouveauMatch() {
     seuil2 = 0;
     enPause = false;
     issueComptee = false;
+    relacherTouches();
 }
 
+// Held keys stop with the pause: after it, the players press again.
 void basculerPause() {
     enPause = !enPause;
+    relacherTouches();
 }
 
 void mettreEnPause() {
     enPause = true;
+    relacherTouches();
 }
