@@ -29,9 +29,11 @@ bool repete(Touche touche) {
 }
 
 void enfoncer(Touche touche, Instant maintenant) {
-    if (touche.speciale ? touche.code == toucheBas : touche.code == 's') {
-        (touche.speciale ? poseesAuDepart2 : poseesAuDepart1) =
-            (touche.speciale ? joueur2 : joueur1).getPosees();
+    // Counted before the press acts: a press that settles the piece leaves nothing to repeat.
+    if (touche.speciale && touche.code == toucheBas) {
+        poseesAuDepart2 = joueur2.getPosees();
+    } else if (!touche.speciale && touche.code == 's') {
+        poseesAuDepart1 = joueur1.getPosees();
     }
     if (touche.speciale) {
         appuyerToucheSpeciale(touche.code);
