@@ -40,16 +40,19 @@ void surveillerFocus(Display *affichage, GLXDrawable fenetre) {
 
 } // namespace
 
-void ecouterClavierDuBureau() {
+bool ecouterClavierDuBureau() {
     Display *affichage = glXGetCurrentDisplay();
     const GLXDrawable fenetre = glXGetCurrentDrawable();
+    Bool detectable = False;
     if (affichage == nullptr || fenetre == 0) {
         reglage = ReglageRepetition();
     } else {
         reglage = lireReglage(affichage);
         surveillerFocus(affichage, fenetre);
+        XkbSetDetectableAutoRepeat(affichage, True, &detectable);
     }
     reglerRepetition(reglage);
+    return detectable == True;
 }
 
 ReglageRepetition reglageDuBureau() {

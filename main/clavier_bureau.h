@@ -8,8 +8,9 @@
 
 // Reads the desktop's repeat delay and rate (X's defaults, 660 ms and 25 a second, when they
 // cannot be read; no repeat when the desktop has it off), and starts watching the game window's
-// keyboard focus.
-void ecouterClavierDuBureau();
+// keyboard focus. True when the server now sends its repeats as presses alone, without the
+// release before each: every release GLUT then reports is a real one.
+bool ecouterClavierDuBureau();
 
 // The repeat as last read.
 ReglageRepetition reglageDuBureau();

@@ -47,15 +47,19 @@ int demarrer(int argc, char **argv) {
     glutDisplayFunc(affichage);
     glutIdleFunc(auRepos);
     glutTimerFunc(1000, minuterie, 0);
-    // The system repeats only the last key pressed, which would cancel the other player's held
-    // key: the game follows presses and releases and repeats each held key itself.
-    glutIgnoreKeyRepeat(1);
     glutKeyboardFunc(toucheGlut);
     glutKeyboardUpFunc(toucheRelacheeGlut);
     glutSpecialFunc(toucheSpecialeGlut);
     glutSpecialUpFunc(toucheSpecialeRelacheeGlut);
     glutWindowStatusFunc(etatFenetre);
-    ecouterClavierDuBureau();
+    // The system repeats only the last key pressed, which would cancel the other player's held
+    // key: the game follows presses and releases and repeats each held key itself. When the
+    // server marks its repeats, the game drops them itself; GLUT's own filter is the fallback,
+    // as it asks X whether the key is still down when it reads a release, and so loses a quick
+    // second press of the same key.
+    if (!ecouterClavierDuBureau()) {
+        glutIgnoreKeyRepeat(1);
+    }
     glutMainLoop();
     return 0;
 }

@@ -42,6 +42,7 @@ void toucheSpecialeRelacheeGlut(int touche, int, int) {
 void etatFenetre(int etat) {
     if (etat == GLUT_HIDDEN || etat == GLUT_FULLY_COVERED) {
         mettreEnPause();
+        relacherTouches();
     }
 }
 

@@ -94,16 +94,16 @@ void nouveauMatch() {
     seuil2 = 0;
     enPause = false;
     issueComptee = false;
-    relacherTouches();
+    arreterRepetitions();
 }
 
 // Held keys stop with the pause: after it, the players press again.
 void basculerPause() {
     enPause = !enPause;
-    relacherTouches();
+    arreterRepetitions();
 }
 
 void mettreEnPause() {
     enPause = true;
-    relacherTouches();
+    arreterRepetitions();
 }

@@ -4,11 +4,16 @@
 #include "joueurs.h"
 #include "seance.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
 RepetitionTouches repetition;
+// Every key down, repeating or not: the system's own repeats come as presses of a key already
+// down, and are ignored.
+std::vector<Touche> enfoncees;
 
 // How many pieces the player of a held down key had settled when it was pressed.
 int poseesAuDepart1 = 0;
@@ -29,6 +34,10 @@ bool repete(Touche touche) {
 }
 
 void enfoncer(Touche touche, Instant maintenant) {
+    if (std::find(enfoncees.begin(), enfoncees.end(), touche) != enfoncees.end()) {
+        return;
+    }
+    enfoncees.push_back(touche);
     // Counted before the press acts: a press that settles the piece leaves nothing to repeat.
     if (touche.speciale && touche.code == toucheBas) {
         poseesAuDepart2 = joueur2.getPosees();
@@ -62,6 +71,11 @@ bool repeterUne(Touche touche) {
     return true;
 }
 
+void relacher(Touche touche) {
+    enfoncees.erase(std::remove(enfoncees.begin(), enfoncees.end(), touche), enfoncees.end());
+    repetition.relacher(touche);
+}
+
 } // namespace
 
 void enfoncerTouche(unsigned char touche, Instant maintenant) {
@@ -73,7 +87,7 @@ void relacherTouche(unsigned char touche) {
     if (touche >= 1 && touche <= 26) {
         touche = static_cast<unsigned char>(touche - 1 + 'a');
     }
-    repetition.relacher({false, minuscule(touche)});
+    relacher({false, minuscule(touche)});
 }
 
 void enfoncerToucheSpeciale(int touche, Instant maintenant) {
@@ -81,16 +95,21 @@ void enfoncerToucheSpeciale(int touche, Instant maintenant) {
 }
 
 void relacherToucheSpeciale(int touche) {
-    repetition.relacher({true, touche});
+    relacher({true, touche});
 }
 
 void relacherTouches() {
+    enfoncees.clear();
+    repetition.toutRelacher();
+}
+
+void arreterRepetitions() {
     repetition.toutRelacher();
 }
 
 void repeterTouches(Instant maintenant) {
     if (enPause) {
-        repetition.toutRelacher();
+        arreterRepetitions();
         return;
     }
     repetition.repeter(maintenant, repeterUne);

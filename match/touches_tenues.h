@@ -14,8 +14,11 @@ void enfoncerToucheSpeciale(int touche, Instant maintenant);
 void relacherToucheSpeciale(int touche);
 
 // Every key counts as released: the window lost the keyboard or was hidden, so the releases will
-// go elsewhere; or a pause or a new match began, after which the players press again.
+// go elsewhere.
 void relacherTouches();
+// Held keys stop repeating, still down: a pause or a new match began, after which the players
+// press again.
+void arreterRepetitions();
 
 // The repeats due by now. A held down key stops once its player's piece has settled: the next
 // piece waits for a new press.

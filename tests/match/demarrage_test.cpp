@@ -86,11 +86,11 @@ std::vector<fakegl::Call> finAttendue() {
         {"glEnable", {GL_TEXTURE_2D}, ""}, {"glPolygonMode", {GL_FRONT, GL_FILL}, ""},
         {"glEnable", {GL_CULL_FACE}, ""},  {"glutReshapeFunc", {}, ""},
         {"glutDisplayFunc", {}, ""},       {"glutIdleFunc", {}, ""},
-        {"glutTimerFunc", {1000, 0}, ""},  {"glutIgnoreKeyRepeat", {1}, ""},
-        {"glutKeyboardFunc", {}, ""},      {"glutKeyboardUpFunc", {}, ""},
-        {"glutSpecialFunc", {}, ""},       {"glutSpecialUpFunc", {}, ""},
-        {"glutWindowStatusFunc", {}, ""},  {"glXGetCurrentDisplay", {}, ""},
-        {"glXGetCurrentDrawable", {}, ""}, {"glutMainLoop", {}, ""},
+        {"glutTimerFunc", {1000, 0}, ""},  {"glutKeyboardFunc", {}, ""},
+        {"glutKeyboardUpFunc", {}, ""},    {"glutSpecialFunc", {}, ""},
+        {"glutSpecialUpFunc", {}, ""},     {"glutWindowStatusFunc", {}, ""},
+        {"glXGetCurrentDisplay", {}, ""},  {"glXGetCurrentDrawable", {}, ""},
+        {"glutIgnoreKeyRepeat", {1}, ""},  {"glutMainLoop", {}, ""},
     };
 }
 
