@@ -1,6 +1,7 @@
 #include "demarrage.h"
 
 #include "boite_erreur.h"
+#include "clavier_bureau.h"
 #include "dib.h"
 #include "evenements.h"
 #include "minuterie.h"
@@ -46,11 +47,21 @@ int demarrer(int argc, char **argv) {
     glEnable(GL_CULL_FACE);
     glutReshapeFunc(redimensionner);
     glutDisplayFunc(affichage);
-    glutIdleFunc(affichage);
+    glutIdleFunc(auRepos);
     glutTimerFunc(1000, minuterie, 0);
     glutKeyboardFunc(toucheGlut);
+    glutKeyboardUpFunc(toucheRelacheeGlut);
     glutSpecialFunc(toucheSpecialeGlut);
+    glutSpecialUpFunc(toucheSpecialeRelacheeGlut);
     glutWindowStatusFunc(etatFenetre);
+    // The system repeats only the last key pressed, which would cancel the other player's held
+    // key: the game follows presses and releases and repeats each held key itself. When the
+    // server marks its repeats, the game drops them itself; GLUT's own filter is the fallback,
+    // as it asks X whether the key is still down when it reads a release, and so loses a quick
+    // second press of the same key.
+    if (!ecouterClavierDuBureau()) {
+        glutIgnoreKeyRepeat(1);
+    }
     glutMainLoop();
     return 0;
 }

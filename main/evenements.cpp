@@ -1,7 +1,10 @@
 #include "evenements.h"
 
+#include "clavier_bureau.h"
 #include "codes_touches.h"
+#include "scene.h"
 #include "seance.h"
+#include "touches_tenues.h"
 
 #include <GL/freeglut.h>
 
@@ -10,17 +13,43 @@ static_assert(toucheF2 == GLUT_KEY_F2 && toucheGauche == GLUT_KEY_LEFT &&
                   toucheBas == GLUT_KEY_DOWN,
               "the match's key codes are GLUT's");
 
+namespace {
+
+Instant maintenant() {
+    return glutGet(GLUT_ELAPSED_TIME);
+}
+
+} // namespace
+
 void toucheGlut(unsigned char touche, int, int) {
-    appuyerTouche(touche);
+    enfoncerTouche(touche, maintenant());
+}
+
+void toucheRelacheeGlut(unsigned char touche, int, int) {
+    relacherTouche(touche);
 }
 
 void toucheSpecialeGlut(int touche, int, int) {
-    appuyerToucheSpeciale(touche);
+    enfoncerToucheSpeciale(touche, maintenant());
 }
 
-// A match nobody can see is not played on: hidden or iconified, it pauses by itself.
+void toucheSpecialeRelacheeGlut(int touche, int, int) {
+    relacherToucheSpeciale(touche);
+}
+
+// A match nobody can see is not played on: hidden or iconified, it pauses by itself, which also
+// lets go of the held keys.
 void etatFenetre(int etat) {
     if (etat == GLUT_HIDDEN || etat == GLUT_FULLY_COVERED) {
         mettreEnPause();
+        relacherTouches();
     }
+}
+
+void auRepos() {
+    if (focusPerdu()) {
+        relacherTouches();
+    }
+    repeterTouches(maintenant());
+    affichage();
 }

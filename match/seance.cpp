@@ -3,6 +3,7 @@
 #include "codes_touches.h"
 #include "joueurs.h"
 #include "match.h"
+#include "touches_tenues.h"
 
 bool enPause = false;
 int victoires1 = 0;
@@ -98,12 +99,16 @@ void nouveauMatch() {
     seuil2 = 0;
     enPause = false;
     issueComptee = false;
+    arreterRepetitions();
 }
 
+// Held keys stop with the pause: after it, the players press again.
 void basculerPause() {
     enPause = !enPause;
+    arreterRepetitions();
 }
 
 void mettreEnPause() {
     enPause = true;
+    arreterRepetitions();
 }

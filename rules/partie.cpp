@@ -79,6 +79,7 @@ void partie::tomber() {
             penalite = penalite - 1;
         }
         static_cast<bloc &>(*this) = bloc();
+        ++posees;
     } else {
         descendre();
     }

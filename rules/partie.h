@@ -33,6 +33,8 @@ public:
     int getScore() const { return score; }
     bool getFini() const { return fini; }
     int getPenalite() const { return penalite; }
+    // Pieces settled in this game so far: tells a held down key that a new piece has come.
+    int getPosees() const { return posees; }
 
     // Drawing of the whole well; defined by the renderer.
     void dessiner();
@@ -43,4 +45,5 @@ protected:
     bool fini = false;
     std::int32_t score;
     std::int32_t penalite;
+    int posees = 0;
 };

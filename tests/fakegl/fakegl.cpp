@@ -3,6 +3,7 @@
 #include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <GL/glx.h>
 
 #include <GL/glx.h>
 
@@ -205,13 +206,6 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
 void glRecti(GLint x1, GLint y1, GLint x2, GLint y2) {
     record("glRecti", {double(x1), double(y1), double(x2), double(y2)});
 }
-// No X window behind the fake context.
-Display *glXGetCurrentDisplay() {
-    return nullptr;
-}
-GLXDrawable glXGetCurrentDrawable() {
-    return 0;
-}
 
 void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
     record("gluPerspective", {fovy, aspect, zNear, zFar});
@@ -304,6 +298,26 @@ void glutKeyboardFunc(void (*f)(unsigned char, int, int)) {
 void glutSpecialFunc(void (*f)(int, int, int)) {
     record("glutSpecialFunc", {});
     state().callbacks.special = f;
+}
+void glutKeyboardUpFunc(void (*f)(unsigned char, int, int)) {
+    record("glutKeyboardUpFunc", {});
+    state().callbacks.keyboardUp = f;
+}
+void glutSpecialUpFunc(void (*f)(int, int, int)) {
+    record("glutSpecialUpFunc", {});
+    state().callbacks.specialUp = f;
+}
+void glutIgnoreKeyRepeat(int ignore) {
+    record("glutIgnoreKeyRepeat", {double(ignore)});
+}
+// No X display behind the fake: the game falls back on its own defaults.
+Display *glXGetCurrentDisplay() {
+    record("glXGetCurrentDisplay", {});
+    return nullptr;
+}
+GLXDrawable glXGetCurrentDrawable() {
+    record("glXGetCurrentDrawable", {});
+    return 0;
 }
 void glutTimerFunc(unsigned int ms, void (*f)(int), int value) {
     record("glutTimerFunc", {double(ms), double(value)});

@@ -21,6 +21,8 @@ struct Callbacks {
     void (*reshape)(int, int) = nullptr;
     void (*keyboard)(unsigned char, int, int) = nullptr;
     void (*special)(int, int, int) = nullptr;
+    void (*keyboardUp)(unsigned char, int, int) = nullptr;
+    void (*specialUp)(int, int, int) = nullptr;
     void (*timer)(int) = nullptr;
     void (*windowStatus)(int) = nullptr;
     void (*mouse)(int, int, int, int) = nullptr;

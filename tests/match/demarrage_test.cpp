@@ -88,8 +88,10 @@ std::vector<fakegl::Call> finAttendue() {
         {"glEnable", {GL_CULL_FACE}, ""},  {"glutReshapeFunc", {}, ""},
         {"glutDisplayFunc", {}, ""},       {"glutIdleFunc", {}, ""},
         {"glutTimerFunc", {1000, 0}, ""},  {"glutKeyboardFunc", {}, ""},
-        {"glutSpecialFunc", {}, ""},       {"glutWindowStatusFunc", {}, ""},
-        {"glutMainLoop", {}, ""},
+        {"glutKeyboardUpFunc", {}, ""},    {"glutSpecialFunc", {}, ""},
+        {"glutSpecialUpFunc", {}, ""},     {"glutWindowStatusFunc", {}, ""},
+        {"glXGetCurrentDisplay", {}, ""},  {"glXGetCurrentDrawable", {}, ""},
+        {"glutIgnoreKeyRepeat", {1}, ""},  {"glutMainLoop", {}, ""},
     };
 }
 
@@ -139,11 +141,13 @@ TEST_F(Demarrage, LeJeuDemarreDesQuUneImageSeCharge) {
         const fakegl::Callbacks &cb = fakegl::callbacks();
         EXPECT_EQ(cb.reshape, &redimensionner);
         EXPECT_EQ(cb.display, &affichage);
-        EXPECT_EQ(cb.idle, &affichage);
+        EXPECT_EQ(cb.idle, &auRepos);
         EXPECT_EQ(cb.timer, &minuterie);
         EXPECT_EQ(cb.timerMs, 1000u);
         EXPECT_EQ(cb.keyboard, &toucheGlut);
         EXPECT_EQ(cb.special, &toucheSpecialeGlut);
+        EXPECT_EQ(cb.keyboardUp, &toucheRelacheeGlut);
+        EXPECT_EQ(cb.specialUp, &toucheSpecialeRelacheeGlut);
         EXPECT_EQ(cb.windowStatus, &etatFenetre);
     }
 }
@@ -172,6 +176,8 @@ TEST_F(Demarrage, SansImageLeJeuDitOuIlACherche) {
     EXPECT_EQ(cb.idle, nullptr);
     EXPECT_EQ(cb.timer, nullptr);
     EXPECT_EQ(cb.special, nullptr);
+    EXPECT_EQ(cb.keyboardUp, nullptr);
+    EXPECT_EQ(cb.specialUp, nullptr);
     EXPECT_EQ(textureBois, 0u);
     EXPECT_EQ(textureMetal, 0u);
 

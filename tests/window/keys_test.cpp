@@ -1,7 +1,12 @@
 #include "piece_checks.h"
 #include "test_support.h"
 
+#include "grille.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
 
 using harness::Pictures;
 using scene::PiecePlace;
@@ -121,18 +126,54 @@ TEST(Keys, SAndDownPushEachPieceDownOneRowAPress) {
     EXPECT_GE(seen.right.places[0].row, playing.right.row - 3 - seconds);
 }
 
-// Keys are handled in the order sent: when the upper-case A is ignored, the d after it leaves
-// the piece one column right of its start.
-TEST(Keys, UpperCaseLettersDoNothing) {
+// Shift (or Caps Lock) makes an upper-case A, which moves the piece as a does; the d after it
+// shows that the keys were handled in the order sent.
+TEST(Keys, UpperCaseLettersActAsLowerCase) {
     Playing playing;
     ASSERT_TRUE(startAndFindPieces(playing, "upper-case-start"));
     auto &game = *playing.started.game;
 
     game.press("Shift_L");
     game.tap("a");
+    game.tap("a");
     game.release("Shift_L");
     game.tap("d");
     const auto seen =
-        waitForPieces(game, movedFrom(playing.left, 5, 0), stillAt(playing.right), "upper-case");
+        waitForPieces(game, movedFrom(playing.left, 3, 0), stillAt(playing.right), "upper-case");
+    ASSERT_TRUE(seen.seen()) << seen.left.explanation << seen.right.explanation;
+}
+
+namespace {
+
+// The columns at which the piece, unturned, touches the left and the right wall.
+std::pair<int, int> wallColumns(int type) {
+    int low = nbColonnes;
+    int high = -1;
+    for (const auto &cell : scene::pieceCells(type, 4, 10)) {
+        low = std::min(low, cell.column);
+        high = std::max(high, cell.column);
+    }
+    return {4 - low, 4 + (nbColonnes - 1 - high)};
+}
+
+} // namespace
+
+// Two players hold a key each: the system would repeat only the last one pressed, the game
+// repeats both, so each piece slides on to its wall.
+TEST(Keys, BothPlayersHeldKeysRepeatAtOnce) {
+    Playing playing;
+    ASSERT_TRUE(startAndFindPieces(playing, "held-start"));
+    auto &game = *playing.started.game;
+
+    game.press("Left");
+    auto seen = waitForPieces(game, stillAt(playing.left), movedFrom(playing.right, 3, 0),
+                              "held-left-pressed");
+    ASSERT_TRUE(seen.seen()) << seen.left.explanation << seen.right.explanation;
+    game.press("a");
+    seen = waitForPieces(game, movedFrom(playing.left, wallColumns(playing.left.type).first, 0),
+                         movedFrom(playing.right, wallColumns(playing.right.type).first, 0),
+                         "held-both");
+    game.release("a");
+    game.release("Left");
     ASSERT_TRUE(seen.seen()) << seen.left.explanation << seen.right.explanation;
 }

@@ -1,0 +1,76 @@
+#include "clavier_bureau.h"
+
+#include "touches_tenues.h"
+
+#include <GL/glx.h>
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+
+namespace {
+
+ReglageRepetition reglage;
+
+// A connection of our own for the focus events: asking GLUT's connection for them would change
+// GLUT's own event mask on the window, and GLUT would swallow them.
+Display *surveillance = nullptr;
+
+ReglageRepetition lireReglage(Display *affichage) {
+    ReglageRepetition lu;
+    unsigned int delai = 0;
+    unsigned int intervalle = 0;
+    if (XkbGetAutoRepeatRate(affichage, XkbUseCoreKbd, &delai, &intervalle) && delai > 0 &&
+        intervalle > 0) {
+        lu.delai = delai;
+        lu.intervalle = intervalle;
+    }
+    XKeyboardState etat;
+    XGetKeyboardControl(affichage, &etat);
+    lu.active = etat.global_auto_repeat != AutoRepeatModeOff;
+    return lu;
+}
+
+void surveillerFocus(Display *affichage, GLXDrawable fenetre) {
+    surveillance = XOpenDisplay(DisplayString(affichage));
+    if (surveillance == nullptr) {
+        return;
+    }
+    XSelectInput(surveillance, fenetre, FocusChangeMask);
+    XFlush(surveillance);
+}
+
+} // namespace
+
+bool ecouterClavierDuBureau() {
+    Display *affichage = glXGetCurrentDisplay();
+    const GLXDrawable fenetre = glXGetCurrentDrawable();
+    Bool detectable = False;
+    if (affichage == nullptr || fenetre == 0) {
+        reglage = ReglageRepetition();
+    } else {
+        reglage = lireReglage(affichage);
+        surveillerFocus(affichage, fenetre);
+        XkbSetDetectableAutoRepeat(affichage, True, &detectable);
+    }
+    reglerRepetition(reglage);
+    return detectable == True;
+}
+
+ReglageRepetition reglageDuBureau() {
+    return reglage;
+}
+
+bool focusPerdu() {
+    if (surveillance == nullptr) {
+        return false;
+    }
+    bool perdu = false;
+    while (XPending(surveillance) > 0) {
+        XEvent evenement;
+        XNextEvent(surveillance, &evenement);
+        // The focus going to a window inside ours leaves the keys with us.
+        if (evenement.type == FocusOut && evenement.xfocus.detail != NotifyInferior) {
+            perdu = true;
+        }
+    }
+    return perdu;
+}

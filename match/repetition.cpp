@@ -1,0 +1,69 @@
+#include "repetition.h"
+
+#include <algorithm>
+
+RepetitionTouches::RepetitionTouches(ReglageRepetition reglage) {
+    regler(reglage);
+}
+
+void RepetitionTouches::regler(ReglageRepetition reglage) {
+    // A rate of zero would repeat without end within one call.
+    reglage.delai = std::max<Instant>(reglage.delai, 1);
+    reglage.intervalle = std::max<Instant>(reglage.intervalle, 1);
+    reglage_ = reglage;
+    if (!reglage_.active) {
+        tenues_.clear();
+    }
+}
+
+void RepetitionTouches::enfoncer(Touche touche, Instant maintenant) {
+    relacher(touche);
+    if (reglage_.active) {
+        tenues_.push_back({touche, maintenant + reglage_.delai});
+    }
+}
+
+void RepetitionTouches::relacher(Touche touche) {
+    tenues_.erase(std::remove_if(tenues_.begin(), tenues_.end(),
+                                 [&](const Tenue &t) { return t.touche == touche; }),
+                  tenues_.end());
+}
+
+void RepetitionTouches::toutRelacher() {
+    tenues_.clear();
+}
+
+bool RepetitionTouches::tenue(Touche touche) const {
+    return std::any_of(tenues_.begin(), tenues_.end(),
+                       [&](const Tenue &t) { return t.touche == touche; });
+}
+
+void RepetitionTouches::repeter(Instant maintenant, const std::function<bool(Touche)> &agir) {
+    for (Tenue &t : tenues_) {
+        t.echeance = std::max(t.echeance, maintenant - retardMax);
+    }
+    for (;;) {
+        const auto due =
+            std::min_element(tenues_.begin(), tenues_.end(), [](const Tenue &a, const Tenue &b) {
+                return a.echeance < b.echeance;
+            });
+        if (due == tenues_.end() || due->echeance > maintenant) {
+            return;
+        }
+        due->echeance += reglage_.intervalle;
+        // agir may act on the game only; a copy keeps the key's name if it is dropped.
+        const Touche touche = due->touche;
+        if (!agir(touche)) {
+            relacher(touche);
+        }
+    }
+}
+
+std::optional<Instant> RepetitionTouches::prochaineRepetition() const {
+    if (tenues_.empty()) {
+        return std::nullopt;
+    }
+    return std::min_element(tenues_.begin(), tenues_.end(),
+                            [](const Tenue &a, const Tenue &b) { return a.echeance < b.echeance; })
+        ->echeance;
+}

@@ -1,0 +1,124 @@
+#include "partie_test.h"
+#include "touches_tenues.h"
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+enum class Geste { enfonce, relache, enfonceSpeciale, relacheSpeciale, focusPerdu, horloge };
+
+// At `t`, one gesture (horloge: the game looks for due repeats), then where both pieces are.
+struct Pas {
+    Instant t;
+    Geste geste;
+    int touche;
+    int x1, y1, x2, y2;
+    bool balance = false;
+};
+
+struct Cas {
+    std::string nom;
+    std::vector<Pas> pas;
+    int ligneJoueur1 = 10;
+};
+
+// Both type 0 pieces start at (4, 10); the desktop repeats after 660 ms, then every 40 ms.
+TEST(Repetition, ChaqueToucheTenueSeRepeteSeule) {
+    remplacerHorloge(secondeFixe);
+    const int entree = bloc().getY();
+    using G = Geste;
+    const std::vector<Cas> cas = {
+        {"delai puis cadence, jusqu'au relachement",
+         {{0, G::enfonce, 'd', 5, 10, 4, 10},
+          {659, G::horloge, 0, 5, 10, 4, 10},
+          {660, G::horloge, 0, 6, 10, 4, 10},
+          {699, G::horloge, 0, 6, 10, 4, 10},
+          {745, G::horloge, 0, 7, 10, 4, 10},
+          {750, G::relache, 'd', 7, 10, 4, 10},
+          {3000, G::horloge, 0, 7, 10, 4, 10}}},
+        {"deux joueurs: relacher l'une n'arrete pas l'autre",
+         {{0, G::enfonce, 'a', 3, 10, 4, 10},
+          {300, G::enfonceSpeciale, GLUT_KEY_RIGHT, 3, 10, 5, 10},
+          {660, G::horloge, 0, 2, 10, 5, 10},
+          {670, G::relache, 'a', 2, 10, 5, 10},
+          {960, G::horloge, 0, 2, 10, 6, 10},
+          {1000, G::horloge, 0, 2, 10, 7, 10},
+          {1001, G::relacheSpeciale, GLUT_KEY_RIGHT, 2, 10, 7, 10},
+          {3000, G::horloge, 0, 2, 10, 7, 10}}},
+        {"majuscule: A agit et se relache comme a",
+         {{0, G::enfonce, 'A', 3, 10, 4, 10},
+          {660, G::horloge, 0, 2, 10, 4, 10},
+          {670, G::relache, 'a', 2, 10, 4, 10},
+          {3000, G::horloge, 0, 2, 10, 4, 10}}},
+        {"l ne se repete pas, ni par les repetitions du systeme",
+         {{0, G::enfonce, 'l', 4, 10, 4, 10, true},
+          {700, G::horloge, 0, 4, 10, 4, 10, true},
+          {700, G::enfonce, 'l', 4, 10, 4, 10, true},
+          {710, G::enfonce, 'a', 3, 10, 4, 10, true},
+          {740, G::enfonce, 'a', 3, 10, 4, 10, true}}},
+        {"la touche du bas s'arrete a la pose",
+         {{0, G::enfonce, 's', 4, 1, 4, 10},
+          {660, G::horloge, 0, 4, entree, 4, 10},
+          {3000, G::horloge, 0, 4, entree, 4, 10},
+          {3001, G::relache, 's', 4, entree, 4, 10},
+          {3002, G::enfonce, 's', 4, entree - 1, 4, 10}},
+         2},
+        {"focus perdu: tout est relache",
+         {{0, G::enfonce, 'a', 3, 10, 4, 10},
+          {0, G::enfonceSpeciale, GLUT_KEY_DOWN, 3, 10, 4, 9},
+          {660, G::horloge, 0, 2, 10, 4, 8},
+          {670, G::focusPerdu, 0, 2, 10, 4, 8},
+          {3000, G::horloge, 0, 2, 10, 4, 8}}},
+        {"en pause rien ne se repete, ni apres",
+         {{0, G::enfonce, 'd', 5, 10, 4, 10},
+          {100, G::enfonce, 'p', 5, 10, 4, 10},
+          {2000, G::horloge, 0, 5, 10, 4, 10},
+          {2100, G::enfonce, 'p', 5, 10, 4, 10},
+          {3000, G::horloge, 0, 5, 10, 4, 10}}},
+        {"une image tres en retard ne rattrape que les 100 dernieres ms",
+         {{0, G::enfonce, 'a', 3, 10, 4, 10}, {5000, G::horloge, 0, 0, 10, 4, 10}}},
+    };
+
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.nom);
+        matchDeTest();
+        modifier(joueur1, [&](partieTest &t) { t.placerPiece(0, 4, c.ligneJoueur1); });
+        relacherTouches();
+        reglerRepetition({true, 660, 40});
+        for (const Pas &p : c.pas) {
+            switch (p.geste) {
+            case Geste::enfonce:
+                enfoncerTouche(static_cast<unsigned char>(p.touche), p.t);
+                break;
+            case Geste::relache:
+                relacherTouche(static_cast<unsigned char>(p.touche));
+                break;
+            case Geste::enfonceSpeciale:
+                enfoncerToucheSpeciale(p.touche, p.t);
+                break;
+            case Geste::relacheSpeciale:
+                relacherToucheSpeciale(p.touche);
+                break;
+            case Geste::focusPerdu:
+                relacherTouches();
+                break;
+            case Geste::horloge:
+                repeterTouches(p.t);
+                break;
+            }
+            EXPECT_EQ(joueur1.getX(), p.x1) << "t = " << p.t;
+            EXPECT_EQ(joueur1.getY(), p.y1) << "t = " << p.t;
+            EXPECT_EQ(joueur2.getX(), p.x2) << "t = " << p.t;
+            EXPECT_EQ(joueur2.getY(), p.y2) << "t = " << p.t;
+            EXPECT_EQ(rotationActive, p.balance) << "t = " << p.t;
+        }
+    }
+    relacherTouches();
+    remplacerHorloge(nullptr);
+}
+
+} // namespace
