@@ -80,8 +80,8 @@ void indexer8(const unsigned char *src, unsigned char *dst, std::size_t largeur,
 }
 
 // Pixels narrower than a byte start from its most significant bits.
-void indexerEtroit(const unsigned char *src, unsigned char *dst, std::size_t largeur,
-                   unsigned bits, const Palette &palette) {
+void indexerEtroit(const unsigned char *src, unsigned char *dst, std::size_t largeur, unsigned bits,
+                   const Palette &palette) {
     const unsigned masqueIndex = (1u << bits) - 1;
     for (std::size_t x = 0; x < largeur; ++x, dst += 3) {
         const std::size_t bit = x * bits;

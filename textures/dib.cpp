@@ -84,11 +84,13 @@ const char *decrire(const unsigned char *octets, std::size_t disponible, std::si
 }
 
 // Large pictures ask for huge pages where the system grants them on request: the block that every
-// pixel is written into then costs a few hundred times fewer page faults. Only the part of the
-// block that covers whole huge pages can have them.
+// pixel is written into then costs a few hundred times fewer page faults. Such a block starts on a
+// huge page; only the part of it that covers whole huge pages can have them.
+constexpr std::size_t grandePage = std::size_t{2} << 20;
+constexpr std::size_t tailleGrandesPages = 4 * grandePage;
+
 void demanderGrandesPages(unsigned char *bloc, std::size_t taille) {
-    constexpr std::uintptr_t grandePage = std::uintptr_t{2} << 20;
-    if (taille < 4 * grandePage)
+    if (taille < tailleGrandesPages)
         return;
     const auto adresse = reinterpret_cast<std::uintptr_t>(bloc);
     const std::uintptr_t debut = (adresse + grandePage - 1) & ~(grandePage - 1);
@@ -102,7 +104,8 @@ BlocDIB<unsigned char> allouerPixels(const Description &description, ImageSortie
     image.largeur = static_cast<std::size_t>(description.entete.largeur);
     image.lignes = description.lignes;
     const std::size_t taille = 3 * image.largeur * image.lignes;
-    BlocDIB<unsigned char> pixels(static_cast<unsigned char *>(allouerDIB(taille)));
+    BlocDIB<unsigned char> pixels(static_cast<unsigned char *>(
+        taille < tailleGrandesPages ? allouerDIB(taille) : allouerAligneDIB(taille, grandePage)));
     image.octets = pixels.get();
     if (!pixels)
         return pixels;

@@ -49,8 +49,8 @@ Octets FabriqueBMP::octets() const {
         ecrire32(o, 2835);
         ecrire32(o, couleursUtilisees);
         ecrire32(o, 0);
-        const bool masquesDedans = tailleEntete == 52 || tailleEntete == 56 ||
-                                   tailleEntete == 108 || tailleEntete == 124;
+        const bool masquesDedans =
+            tailleEntete == 52 || tailleEntete == 56 || tailleEntete == 108 || tailleEntete == 124;
         if (masquesDedans)
             for (std::uint32_t m : masques)
                 ecrire32(o, m);

@@ -15,7 +15,7 @@ struct RVB {
 // Builds the bytes of a bitmap file field by field, so that a test can make any form, or any
 // broken variant of one.
 struct FabriqueBMP {
-    bool enteteFichier = true;       // starts with "BM" and the 14-byte file header
+    bool enteteFichier = true; // starts with "BM" and the 14-byte file header
     // 12 for the core header; 16 to 39 cut the 40-byte layout short (OS/2's shortened headers);
     // from 40 up, the 40-byte layout padded with zeros to that size; below 16, 40 bytes.
     std::uint32_t tailleEntete = 40;

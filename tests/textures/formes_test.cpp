@@ -235,13 +235,13 @@ TEST(Formes, EntetesRecentsEtOS2) {
     // Red in the second byte, green in the third, blue in the fourth, alpha in the first.
     const std::vector<std::uint32_t> masques32 = {0xFF00, 0xFF0000, 0xFF000000, 0xFF};
     for (bool enteteFichier : {true, false}) {
-        for (Cas cas : {Cas{52, 16, 3}, Cas{56, 32, 3}, Cas{108, 32, 3}, Cas{124, 32, 3},
-                        Cas{124, 32, 6}, Cas{40, 32, 6}, Cas{124, 24, 0}, Cas{124, 8, 0},
-                        Cas{124, 32, 0}, Cas{64, 8, 0}, Cas{64, 24, 0}, Cas{16, 8, 0},
-                        Cas{24, 4, 0}, Cas{36, 24, 0}}) {
-            SCOPED_TRACE(testing::Message() << "BM " << enteteFichier << " header "
-                                            << cas.tailleEntete << " bits " << cas.bits
-                                            << " compression " << cas.compression);
+        for (Cas cas :
+             {Cas{52, 16, 3}, Cas{56, 32, 3}, Cas{108, 32, 3}, Cas{124, 32, 3}, Cas{124, 32, 6},
+              Cas{40, 32, 6}, Cas{124, 24, 0}, Cas{124, 8, 0}, Cas{124, 32, 0}, Cas{64, 8, 0},
+              Cas{64, 24, 0}, Cas{16, 8, 0}, Cas{24, 4, 0}, Cas{36, 24, 0}}) {
+            SCOPED_TRACE(testing::Message()
+                         << "BM " << enteteFichier << " header " << cas.tailleEntete << " bits "
+                         << cas.bits << " compression " << cas.compression);
             FabriqueBMP f;
             f.enteteFichier = enteteFichier;
             f.tailleEntete = cas.tailleEntete;
@@ -271,8 +271,8 @@ TEST(Formes, EntetesRecentsEtOS2) {
                     const std::uint32_t mot16 = (x ? 0xF800 : 0) | (y ? 0x07E0 : 0) | 0x001F;
                     if (cas.bits == 16) {
                         mots[y].push_back(mot16);
-                        attendu[y][x] = RVB{std::uint8_t(x ? 255 : 0), std::uint8_t(y ? 255 : 0),
-                                            255};
+                        attendu[y][x] =
+                            RVB{std::uint8_t(x ? 255 : 0), std::uint8_t(y ? 255 : 0), 255};
                     }
                 }
             }
@@ -395,5 +395,4 @@ TEST(Formes, NombreDeCouleurs) {
     EXPECT_EQ(compter(124, 8, 16), 16);
     EXPECT_EQ(compter(16, 4, 0), 16);
     EXPECT_EQ(compter(24, 8, 16), 256); // colours used lies past the shortened header
-
 }
