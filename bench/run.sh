@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (the bench preset) and runs them: in a virtual X server, the share of a
 # core that the game takes in a window, sleeping between frames and spinning, and the time of one
-# frame with both wells full; then the decoder beside stb_image. Further arguments go to each
-# (Google Benchmark's options, e.g. --benchmark_format=json).
+# frame with both wells full; then the decoder beside stb_image, from a file and from memory, the
+# contenders interleaved. Further arguments go to each (Google Benchmark's options, e.g.
+# --benchmark_format=json, which the decoder's own loop ignores; it takes --rounds=N).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/deps.sh
@@ -20,5 +21,5 @@ echo
 echo "== One frame at GLUT's default window size, a new game and both wells full"
 xvfb-run -a "${screen[@]}" build-bench/bench/bench_frame "$@"
 echo
-echo "== Decoding a 4096 x 4096 picture, beside stb_image and a plain copy"
+echo "== Decoding a 4096 x 4096 picture, from a file and from memory, beside stb_image and a plain copy"
 build-bench/bench/bench_decodage "$@"

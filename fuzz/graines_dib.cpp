@@ -80,6 +80,34 @@ int main(int argc, char **argv) {
         champs.enteteFichier = false;
         graines.emplace_back("champs_nu" + std::to_string(bits), champs);
     }
+    // The newer headers, with their masks inside, and OS/2's, whole and shortened.
+    struct Recent {
+        std::uint32_t tailleEntete;
+        int bits;
+        std::uint32_t compression;
+    };
+    for (Recent r : {Recent{52, 16, 3}, Recent{56, 32, 3}, Recent{108, 32, 3}, Recent{124, 24, 0},
+                     Recent{124, 8, 0}, Recent{124, 32, 3}, Recent{124, 32, 6}, Recent{40, 32, 6},
+                     Recent{64, 8, 0}, Recent{64, 24, 0}, Recent{16, 8, 0}, Recent{24, 4, 0},
+                     Recent{64, 1, 3}}) {
+        FabriqueBMP recent = forme(r.bits, 3, 2);
+        recent.tailleEntete = r.tailleEntete;
+        recent.compression = r.compression;
+        if (r.compression == 3 || r.compression == 6)
+            recent.masques = r.bits == 16
+                                 ? std::vector<std::uint32_t>{0xF800, 0x07E0, 0x001F}
+                                 : std::vector<std::uint32_t>{0xFF00, 0xFF0000, 0xFF000000, 0xFF};
+        const std::string nom = "entete" + std::to_string(r.tailleEntete) + "_" +
+                                std::to_string(r.bits) + "_" + std::to_string(r.compression);
+        graines.emplace_back(nom, recent);
+        recent.enteteFichier = false;
+        graines.emplace_back(nom + "_nu", recent);
+    }
+    FabriqueBMP rle8os2 = forme(8, 6, 4);
+    rle8os2.tailleEntete = 64;
+    rle8os2.compression = 1;
+    rle8os2.pixels = {3, 7, 0, 0, 0, 3, 1, 2, 3, 0, 0, 1};
+    graines.emplace_back("rle8_os2", rle8os2);
     FabriqueBMP rle8 = forme(8, 6, 4);
     rle8.compression = 1;
     rle8.pixels = {3, 7, 0, 0, 0, 3, 1, 2, 3, 0, 0, 2, 2, 1, 9, 5, 0, 0, 0, 4, 4, 5, 6, 8, 0, 1};

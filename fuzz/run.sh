@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Fuzzes the bitmap decoder for SECONDS (60 by default) and fails on any finding.
-# Usage: fuzz/run.sh [SECONDS]
+# Fuzzes the bitmap decoder for SECONDS (60 by default), or until it has run RUNS inputs if that
+# comes first, and fails on any finding.
+# Usage: fuzz/run.sh [SECONDS [RUNS]]
 # Builds with the "fuzz" preset (clang-14), seeds a corpus with the painted pictures and one small
 # file of every form, and keeps what the fuzzer learns in build-fuzz/corpus for the next run.
 # Crashing inputs are left in build-fuzz/findings/.
 set -euo pipefail
 
 secondes=${1:-60}
+executions=${2:--1}
 racine=$(cd "$(dirname "$0")/.." && pwd)
 construction=$racine/build-fuzz
 
@@ -35,6 +37,7 @@ done
 "$construction/fuzz/fuzz_dib" "$corpus" "$graines" \
     -dict="$racine/fuzz/dib.dict" \
     -max_total_time="$secondes" \
+    -runs="$executions" \
     -max_len=8192 \
     -timeout=10 \
     -rss_limit_mb=2048 \

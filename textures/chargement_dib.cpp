@@ -15,11 +15,11 @@ void signalerOuvertureImpossible(const char *nomFichier) {
 } // namespace
 
 imageRGB *chargerImageDIB(const char *nomFichier) {
-    ContenuFichier contenu;
-    if (!lireFichierEntier(nomFichier, contenu)) {
+    FichierDIB fichier;
+    if (!fichier.ouvrir(nomFichier)) {
         signalerOuvertureImpossible(nomFichier);
         return nullptr;
     }
     const FichierLu lu(nomFichier);
-    return decoderImageDIB(contenu.octets.get(), contenu.taille);
+    return decoderFichierDIB(fichier);
 }

@@ -1,4 +1,4 @@
-#include "conversion_interne.h"
+#include "conversion.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,8 +8,8 @@ namespace {
 // delta that leaves the picture) are dropped, never written.
 class Pinceau {
 public:
-    Pinceau(const Image24 &image, std::size_t largeur, const Palette &palette)
-        : image_(image), largeur_(largeur), palette_(palette) {}
+    Pinceau(const ImageSortie &image, const Palette &palette)
+        : image_(image), largeur_(image.largeur), palette_(palette) {}
 
     bool fini() const { return y_ >= image_.lignes; }
     void finDeLigne() {
@@ -26,12 +26,12 @@ public:
     }
     // Pixel i of the next ones, already known to be visible.
     void poser(std::size_t i, unsigned index) {
-        std::memcpy(image_.octets + y_ * image_.pas + (x_ + i) * 3, palette_.bvr[index], 3);
+        std::memcpy(image_.octets + (y_ * largeur_ + x_ + i) * 3, palette_.rvb[index], 3);
     }
     void avancer(std::size_t n) { x_ += n; }
 
 private:
-    const Image24 &image_;
+    const ImageSortie &image_;
     std::size_t largeur_;
     const Palette &palette_;
     std::size_t x_ = 0;
@@ -39,10 +39,10 @@ private:
 };
 } // namespace
 
-bool convertirRLE(const EnteteDIB &entete, const PixelsSource &source, const Image24 &image) {
+bool convertirRLE(const EnteteDIB &entete, const PixelsSource &source, const ImageSortie &image) {
     const Palette palette = construirePalette(entete);
     const bool quatreBits = entete.compression == compressionRLE4;
-    Pinceau pinceau(image, static_cast<std::size_t>(entete.largeur), palette);
+    Pinceau pinceau(image, palette);
     const unsigned char *d = source.debut;
     const std::size_t n = source.disponible;
     std::size_t pos = 0;

@@ -5,6 +5,8 @@
 
 #include "image_rgb.h"
 
+class FichierDIB;
+
 // Reads a Windows bitmap file and decodes it. Every failure is shown to the user in one message
 // before null is returned.
 imageRGB *chargerImageDIB(const char *nomFichier);
@@ -12,8 +14,12 @@ imageRGB *chargerImageDIB(const char *nomFichier);
 // The same decoding over the bytes of a whole file already in memory; never reads outside them.
 imageRGB *decoderImageDIB(const unsigned char *octets, std::size_t taille);
 
+// The same decoding over a file already opened, whose pixels are read a piece at a time (into the
+// block that holds the file's first bytes, which it overwrites).
+imageRGB *decoderFichierDIB(FichierDIB &fichier);
+
 // The number of colour-table entries that a bitmap header announces. The header must be readable
-// in full: 12 bytes when its size field says 12, else 40.
+// in full, as long as its size field says (at most 64 bytes of it are read).
 std::uint16_t nombreCouleursDIB(const unsigned char *entete);
 
 // Shows one message to the user under the title "Error".

@@ -2,15 +2,44 @@
 #include "dib.h"
 #include "octets.h"
 
+#include <cstring>
+
+namespace {
+// The first 64 bytes of a header, zero past its stated size: a shortened OS/2 header leaves out
+// the fields it does not need, and those read as zero. The fields past 64 bytes (the rest of V4
+// and V5: colour space, gamma, colour profile) are never read.
+struct Champs {
+    unsigned char octets[64] = {};
+
+    explicit Champs(const unsigned char *entete) {
+        const std::uint32_t taille = lireU32(entete);
+        std::memcpy(octets, entete, taille < sizeof octets ? taille : sizeof octets);
+    }
+    std::uint16_t u16(std::size_t position) const { return lireU16(octets + position); }
+    std::uint32_t u32(std::size_t position) const { return lireU32(octets + position); }
+    std::int32_t i32(std::size_t position) const { return lireI32(octets + position); }
+};
+
+// The information header and the ones that extend it; every other size from 16 to 64 is OS/2's.
+bool enteteWindows(std::uint32_t taille) {
+    return taille == 40 || taille == 52 || taille == 56 || taille == 108 || taille == 124;
+}
+} // namespace
+
+bool tailleEnteteConnue(std::uint32_t taille) {
+    return taille == 12 || enteteWindows(taille) || (taille >= 16 && taille <= 64);
+}
+
 std::uint16_t nombreCouleursDIB(const unsigned char *entete) {
     std::uint16_t bitsParPixel = 0;
     if (lireU32(entete) == 12) {
         bitsParPixel = lireU16(entete + 10);
     } else {
-        const std::uint32_t couleursUtilisees = lireU32(entete + 32);
+        const Champs champs(entete);
+        const std::uint32_t couleursUtilisees = champs.u32(32);
         if (couleursUtilisees != 0)
             return static_cast<std::uint16_t>(couleursUtilisees);
-        bitsParPixel = lireU16(entete + 14);
+        bitsParPixel = champs.u16(14);
     }
     switch (bitsParPixel) {
     case 1:
@@ -32,7 +61,8 @@ bool normaliserEntete(const unsigned char *entete, std::size_t disponible,
     normalise.nombreCouleurs = nombreCouleurs;
     normalise.couleurs = table;
 
-    if (lireU32(entete) == 12) {
+    const std::uint32_t taille = lireU32(entete);
+    if (taille == 12) {
         // The old core header: 16-bit sizes, never negative, and 3-byte colour entries.
         normalise.largeur = lireU16(entete + 4);
         normalise.hauteur = lireU16(entete + 6);
@@ -50,25 +80,37 @@ bool normaliserEntete(const unsigned char *entete, std::size_t disponible,
         return true;
     }
 
-    normalise.largeur = lireI32(entete + 4);
-    normalise.hauteur = lireI32(entete + 8);
-    normalise.plans = lireU16(entete + 12);
-    normalise.bitsParPixel = lireU16(entete + 14);
-    normalise.compression = lireU32(entete + 16);
-    normalise.tailleImage = lireU32(entete + 20);
-    normalise.resolutionX = lireI32(entete + 24);
-    normalise.resolutionY = lireI32(entete + 28);
-    normalise.couleursUtilisees = lireU32(entete + 32);
-    normalise.couleursImportantes = lireU32(entete + 36);
+    const Champs champs(entete);
+    normalise.largeur = champs.i32(4);
+    normalise.hauteur = champs.i32(8);
+    normalise.plans = champs.u16(12);
+    normalise.bitsParPixel = champs.u16(14);
+    normalise.compression = champs.u32(16);
+    normalise.tailleImage = champs.u32(20);
+    normalise.resolutionX = champs.i32(24);
+    normalise.resolutionY = champs.i32(28);
+    normalise.couleursUtilisees = champs.u32(32);
+    normalise.couleursImportantes = champs.u32(36);
 
-    // Bit-field pictures keep their three masks right after the header, before any colour table.
-    std::size_t debutTable = 40;
-    if (normalise.compression == compressionChampsDeBits) {
-        debutTable += 12;
-        if (disponible < debutTable)
-            return false;
+    std::size_t debutTable = taille;
+    if (!enteteWindows(taille)) {
+        // OS/2 2.x numbers its own compressions from 3 on; we read none of them.
+        if (normalise.compression == 3 || normalise.compression == 4)
+            normalise.compression = compressionOS2Refusee;
+    } else if (normalise.compression == compressionChampsDeBits ||
+               normalise.compression == compressionChampsDeBitsAlpha) {
+        // The 40-byte header keeps its masks right after it, before any colour table (a fourth,
+        // for alpha, with compression 6); the longer headers hold them inside. Alpha is ignored.
+        const unsigned char *masques = champs.octets + 40;
+        if (taille == 40) {
+            debutTable += normalise.compression == compressionChampsDeBitsAlpha ? 16 : 12;
+            if (disponible < debutTable)
+                return false;
+            masques = entete + 40;
+        }
         for (int i = 0; i < 3; ++i)
-            normalise.masques[i] = lireU32(entete + 40 + 4 * i);
+            normalise.masques[i] = lireU32(masques + 4 * i);
+        normalise.compression = compressionChampsDeBits;
     }
     finTable = debutTable + 4 * static_cast<std::size_t>(nombreCouleurs);
     if (disponible < finTable)

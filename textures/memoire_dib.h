@@ -10,6 +10,11 @@ using AllocateurDIB = void *(*)(std::size_t taille);
 
 void *allouerDIB(std::size_t taille);
 
+// The same, for a block that is to be written whole at once and is better placed at the start of
+// a huge page when it is large (malloc's own blocks begin anywhere): with malloc, from
+// posix_memalign, which free() releases as well; through the installed allocator otherwise.
+void *allouerAligneDIB(std::size_t taille, std::size_t alignement);
+
 // Installs another allocator (null puts malloc back); returns the one it replaces.
 AllocateurDIB remplacerAllocateurDIB(AllocateurDIB allocateur);
 

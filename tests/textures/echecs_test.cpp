@@ -60,7 +60,7 @@ private:
 } // namespace
 
 TEST(Echecs, EnteteInconnuOuTropCourt) {
-    for (std::uint32_t taille : {0u, 16u, 64u, 108u, 124u}) {
+    for (std::uint32_t taille : {0u, 11u, 15u, 65u, 100u, 128u}) {
         FabriqueBMP f = huitBits(4, 1);
         f.tailleEntete = taille;
         EXPECT_EQ(messageDe(f.octets()), formatInconnu) << taille;
@@ -82,23 +82,39 @@ TEST(Echecs, EnteteInconnuOuTropCourt) {
     champs.compression = 3;
     champs.masques = {0xFF0000, 0xFF00};
     EXPECT_EQ(messageDe(champs.octets()), formatInconnu);
+    // Compression 6 brings a fourth mask, for alpha.
+    champs.compression = 6;
+    champs.masques = {0xFF0000, 0xFF00, 0xFF};
+    EXPECT_EQ(messageDe(champs.octets()), formatInconnu);
+    // A V5 header, and an OS/2 one, that the file ends inside.
+    for (std::uint32_t taille : {124u, 64u}) {
+        FabriqueBMP f;
+        f.tailleEntete = taille;
+        const Octets complet = f.octets();
+        EXPECT_EQ(messageDe(Octets(complet.begin(), complet.begin() + 14 + taille - 1)),
+                  formatInconnu);
+    }
 }
 
 TEST(Echecs, FormesRefusees) {
     struct Cas {
         std::uint16_t bits;
         std::uint32_t compression;
+        std::uint32_t tailleEntete = 40;
     };
     // Unknown depths, JPEG and PNG inside a bitmap, run lengths and bit fields at the wrong
-    // depths.
+    // depths; OS/2's Huffman 1D (3) and 24-bit run lengths (4), in whole and shortened headers.
     for (Cas cas : {Cas{2, 0}, Cas{0, 0}, Cas{48, 0}, Cas{24, 4}, Cas{24, 5}, Cas{4, 1}, Cas{8, 2},
-                    Cas{24, 3}, Cas{8, 3}, Cas{8, 6}}) {
+                    Cas{24, 3}, Cas{8, 3}, Cas{8, 6}, Cas{24, 5, 124}, Cas{1, 3, 64},
+                    Cas{24, 4, 64}, Cas{1, 3, 20}, Cas{32, 3, 64}}) {
         FabriqueBMP f = huitBits(4, 2);
         f.bits = cas.bits;
         f.compression = cas.compression;
-        f.masques = cas.compression == 3 ? std::vector<std::uint32_t>{1, 2, 4} : f.masques;
+        f.tailleEntete = cas.tailleEntete;
+        if (cas.tailleEntete == 40 && (cas.compression == 3 || cas.compression == 6))
+            f.masques = {1, 2, 4, 8};
         EXPECT_EQ(messageDe(f.octets()), conversionImpossible)
-            << cas.bits << " " << cas.compression;
+            << cas.bits << " " << cas.compression << " " << cas.tailleEntete;
     }
     FabriqueBMP plans = huitBits(4, 1);
     plans.plans = 2;
@@ -205,7 +221,7 @@ TEST_F(AvecAllocateurEspion, ChaqueManqueDeMemoire) {
         allocationQuiEchoue = 0;
         ASSERT_TRUE(decoder(f.octets()));
         const int total = allocations;
-        EXPECT_EQ(total, 3) << "table, 24-bit picture (then the pixel block), record";
+        EXPECT_EQ(total, 3) << "table, pixel block, record";
         for (int echec = 1; echec <= total; ++echec) {
             allocations = 0;
             allocationQuiEchoue = echec;

@@ -49,11 +49,19 @@ Octets FabriqueBMP::octets() const {
         ecrire32(o, 2835);
         ecrire32(o, couleursUtilisees);
         ecrire32(o, 0);
-        // Headers of other sizes get their declared length, padded with zeros.
+        const bool masquesDedans =
+            tailleEntete == 52 || tailleEntete == 56 || tailleEntete == 108 || tailleEntete == 124;
+        if (masquesDedans)
+            for (std::uint32_t m : masques)
+                ecrire32(o, m);
+        // Headers of other sizes get their declared length, cut short or padded with zeros.
+        if (tailleEntete >= 16 && tailleEntete < 40)
+            o.resize(debutEntete + tailleEntete);
         while (o.size() - debutEntete < tailleEntete && tailleEntete < 4096)
             o.push_back(0);
-        for (std::uint32_t m : masques)
-            ecrire32(o, m);
+        if (!masquesDedans)
+            for (std::uint32_t m : masques)
+                ecrire32(o, m);
         for (const RVB &c : couleurs) {
             o.push_back(c.b);
             o.push_back(c.v);

@@ -15,8 +15,10 @@ struct RVB {
 // Builds the bytes of a bitmap file field by field, so that a test can make any form, or any
 // broken variant of one.
 struct FabriqueBMP {
-    bool enteteFichier = true;       // starts with "BM" and the 14-byte file header
-    std::uint32_t tailleEntete = 40; // 12 for the core header; anything else is written as 40
+    bool enteteFichier = true; // starts with "BM" and the 14-byte file header
+    // 12 for the core header; 16 to 39 cut the 40-byte layout short (OS/2's shortened headers);
+    // from 40 up, the 40-byte layout padded with zeros to that size; below 16, 40 bytes.
+    std::uint32_t tailleEntete = 40;
     std::int32_t largeur = 1;
     std::int32_t hauteur = 1;
     std::uint16_t plans = 1;
@@ -24,7 +26,9 @@ struct FabriqueBMP {
     std::uint32_t compression = 0;
     std::uint32_t tailleImage = 0;
     std::uint32_t couleursUtilisees = 0;
-    std::vector<std::uint32_t> masques;       // written right after the header
+    // Written inside the header at byte 40 for the sizes that hold them (52, 56, 108, 124),
+    // else right after it.
+    std::vector<std::uint32_t> masques;
     std::vector<RVB> couleurs;                // the colour table, as many entries as given
     std::size_t ecart = 0;                    // filler between the table and the pixels
     std::optional<std::uint32_t> debutPixels; // else where they really start

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "fichier.h"
 #include "message.h"
 #include "outils_test.h"
 
@@ -94,4 +97,54 @@ TEST_F(Fichiers, FichierIllisibleUnSeulMessage) {
     remplacerSortieMessages(ancienne);
     EXPECT_EQ(recus, (std::vector<std::pair<std::string, std::string>>{
                          {"Unknown DIB file format.", nom}, {"after", "(none)"}}));
+}
+
+// From disk the pixels are read a piece at a time, straight into the picture: pictures of several
+// pieces (one top-down, one with a V5 header, one whose rows are each longer than the first bytes
+// read) and a run-length one come out as from memory. A
+// file that becomes shorter after it was opened is refused, not read past its end.
+TEST_F(Fichiers, LuParMorceauxCommeEnMemoire) {
+    std::vector<FabriqueBMP> formes(4);
+    formes[0].largeur = 301; // rows with filler, 212 KiB: two pieces
+    formes[0].hauteur = -241;
+    formes[1].tailleEntete = 124;
+    formes[1].largeur = 1024;
+    formes[1].hauteur = 200;
+    formes[1].bits = 8;
+    formes[2] = formes[1];
+    formes[2].compression = 1;
+    formes[2].hauteur = 2;
+    for (int i = 0; i < 256; ++i)
+        for (int k : {1, 2})
+            formes[k].couleurs.push_back(RVB{std::uint8_t(i), std::uint8_t(i * 7), 9});
+    formes[3].largeur = 70000;
+    formes[3].hauteur = 2;
+    formes[3].bits = 32;
+    for (FabriqueBMP *f : {&formes[0], &formes[1], &formes[3]}) {
+        const std::size_t pas = (f->bits * static_cast<std::size_t>(f->largeur) + 31) / 32 * 4;
+        f->pixels.resize(pas * static_cast<std::size_t>(std::abs(f->hauteur)));
+        for (std::size_t i = 0; i < f->pixels.size(); ++i)
+            f->pixels[i] = static_cast<std::uint8_t>(i * 31 + i / 997);
+    }
+    formes[2].pixels = {255, 4, 255, 5, 0, 0, 7, 200, 0, 1};
+
+    for (std::size_t i = 0; i < formes.size(); ++i) {
+        const Octets octets = formes[i].octets();
+        const std::string nom = ecrire("forme" + std::to_string(i) + ".bmp", octets);
+        const Image enMemoire = decoder(octets);
+        const Image depuisFichier(chargerImageDIB(nom.c_str()));
+        ASSERT_TRUE(enMemoire && depuisFichier) << i;
+        ASSERT_EQ(depuisFichier->largeur, enMemoire->largeur);
+        ASSERT_EQ(depuisFichier->hauteur, enMemoire->hauteur);
+        const std::size_t taille =
+            3 * static_cast<std::size_t>(enMemoire->largeur) * enMemoire->hauteur;
+        EXPECT_EQ(std::memcmp(depuisFichier->donnees, enMemoire->donnees, taille), 0) << i;
+
+        FichierDIB fichier;
+        ASSERT_TRUE(fichier.ouvrir(nom.c_str()));
+        fs::resize_file(nom, octets.size() - 1);
+        CaptureErreurs capture;
+        EXPECT_EQ(decoderFichierDIB(fichier), nullptr);
+        EXPECT_EQ(capture.texte(), "Error: Image file conversion error.\n") << i;
+    }
 }

@@ -223,6 +223,76 @@ TEST(Formes, ChampsDeBits) {
     }
 }
 
+// The newer headers read as the 40-byte header they extend, their masks inside them, the colour
+// table right after them, alpha ignored; OS/2 2.x headers of 16 to 64 bytes read the fields they
+// leave out as zeros (a 4-byte colour table of 2^bits entries, no compression).
+TEST(Formes, EntetesRecentsEtOS2) {
+    struct Cas {
+        std::uint32_t tailleEntete;
+        std::uint16_t bits;
+        std::uint32_t compression;
+    };
+    // Red in the second byte, green in the third, blue in the fourth, alpha in the first.
+    const std::vector<std::uint32_t> masques32 = {0xFF00, 0xFF0000, 0xFF000000, 0xFF};
+    for (bool enteteFichier : {true, false}) {
+        for (Cas cas :
+             {Cas{52, 16, 3}, Cas{56, 32, 3}, Cas{108, 32, 3}, Cas{124, 32, 3}, Cas{124, 32, 6},
+              Cas{40, 32, 6}, Cas{124, 24, 0}, Cas{124, 8, 0}, Cas{124, 32, 0}, Cas{64, 8, 0},
+              Cas{64, 24, 0}, Cas{16, 8, 0}, Cas{24, 4, 0}, Cas{36, 24, 0}}) {
+            SCOPED_TRACE(testing::Message()
+                         << "BM " << enteteFichier << " header " << cas.tailleEntete << " bits "
+                         << cas.bits << " compression " << cas.compression);
+            FabriqueBMP f;
+            f.enteteFichier = enteteFichier;
+            f.tailleEntete = cas.tailleEntete;
+            f.largeur = 2;
+            f.hauteur = 2;
+            f.bits = cas.bits;
+            f.compression = cas.compression;
+            RVB attendu[2][2];
+            std::vector<std::vector<std::uint32_t>> mots(2), index(2);
+            std::vector<std::vector<RVB>> couleurs(2);
+            if (cas.bits <= 8)
+                f.couleurs = paletteDe(std::size_t{1} << cas.bits);
+            for (int y = 0; y < 2; ++y) {
+                for (int x = 0; x < 2; ++x) {
+                    const RVB c = motif(x, y);
+                    attendu[y][x] = c;
+                    couleurs[y].push_back(c);
+                    index[y].push_back(static_cast<unsigned>(3 + x + 2 * y));
+                    if (cas.bits <= 8)
+                        attendu[y][x] = f.couleurs[3 + x + 2 * y];
+                    if (cas.bits == 32 && cas.compression != 0)
+                        mots[y].push_back(0x7Fu | (c.r << 8) | (c.v << 16) |
+                                          (std::uint32_t{c.b} << 24));
+                    if (cas.bits == 32 && cas.compression == 0) // the masks are not used
+                        mots[y].push_back((c.r << 16) | (c.v << 8) | c.b);
+                    // 5-6-5 with each channel at its top or bottom.
+                    const std::uint32_t mot16 = (x ? 0xF800 : 0) | (y ? 0x07E0 : 0) | 0x001F;
+                    if (cas.bits == 16) {
+                        mots[y].push_back(mot16);
+                        attendu[y][x] =
+                            RVB{std::uint8_t(x ? 255 : 0), std::uint8_t(y ? 255 : 0), 255};
+                    }
+                }
+            }
+            if (cas.bits == 16)
+                f.masques = {0xF800, 0x07E0, 0x001F};
+            if (cas.bits == 32)
+                f.masques.assign(masques32.begin(),
+                                 masques32.begin() + (cas.compression == 6 ? 4 : 3));
+            f.pixels = cas.bits == 24  ? lignes24(couleurs)
+                       : cas.bits <= 8 ? lignesIndexees(cas.bits, index)
+                                       : lignesMots(cas.bits, mots);
+            const Image image = decoder(f.octets());
+            verifierTaille(image, 2, 2);
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 2; ++x)
+                    EXPECT_EQ(pixel(*image, x, y), attendu[y][x]) << x << "," << y;
+        }
+    }
+}
+
 // Every escape of the 8-bit run-length form: runs, end of line, delta, absolute runs with and
 // without their word padding, end of bitmap. Pixels never reached stay black; runs and deltas
 // that leave the picture are clipped.
@@ -322,4 +392,7 @@ TEST(Formes, NombreDeCouleurs) {
     EXPECT_EQ(compter(40, 8, 16), 16);
     EXPECT_EQ(compter(40, 24, 2), 2);
     EXPECT_EQ(compter(40, 8, 0x10005), 5);
+    EXPECT_EQ(compter(124, 8, 16), 16);
+    EXPECT_EQ(compter(16, 4, 0), 16);
+    EXPECT_EQ(compter(24, 8, 16), 256); // colours used lies past the shortened header
 }
