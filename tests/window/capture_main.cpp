@@ -86,8 +86,18 @@ bool parse(int argc, char **argv, Options &options) {
 int run(const Options &options) {
     const harness::GameFolder logs; // only its scratch side is used: the game's output
     harness::Game game(options.game, options.folder, logs.scratch(), options.gameArguments);
-    if (!game.waitForFirstFrame()) {
-        std::cerr << "cubefall_capture: the game showed no frame";
+    // A game that could not load its pictures shows a box and waits for a player, who is not
+    // there: give up as soon as one shows rather than when the time runs out.
+    const auto deadline = std::chrono::steady_clock::now() + harness::startTimeout;
+    bool drawn = false;
+    bool box = false;
+    while (!drawn && !box && std::chrono::steady_clock::now() < deadline && game.running()) {
+        drawn = game.waitForFirstFrame(std::chrono::milliseconds(500));
+        box = !drawn && game.waitForBox(std::chrono::milliseconds(100)).has_value();
+    }
+    if (!drawn) {
+        std::cerr << "cubefall_capture: the game showed "
+                  << (box ? "a message box instead of a frame" : "no frame");
         if (const auto status = game.process().status()) {
             std::cerr << " (" << status->describe() << ")";
         }
