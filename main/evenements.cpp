@@ -2,6 +2,7 @@
 
 #include "clavier_bureau.h"
 #include "codes_touches.h"
+#include "reveil.h"
 #include "scene.h"
 #include "seance.h"
 #include "touches_tenues.h"
@@ -23,6 +24,8 @@ Instant maintenant() {
 
 void toucheGlut(unsigned char touche, int, int) {
     enfoncerTouche(touche, maintenant());
+    signalerChangement();
+    planifier();
 }
 
 void toucheRelacheeGlut(unsigned char touche, int, int) {
@@ -31,6 +34,8 @@ void toucheRelacheeGlut(unsigned char touche, int, int) {
 
 void toucheSpecialeGlut(int touche, int, int) {
     enfoncerToucheSpeciale(touche, maintenant());
+    signalerChangement();
+    planifier();
 }
 
 void toucheSpecialeRelacheeGlut(int touche, int, int) {
@@ -43,13 +48,13 @@ void etatFenetre(int etat) {
     if (etat == GLUT_HIDDEN || etat == GLUT_FULLY_COVERED) {
         mettreEnPause();
         relacherTouches();
+        signalerChangement();
+        planifier();
     }
 }
 
-void auRepos() {
-    if (focusPerdu()) {
-        relacherTouches();
-    }
-    repeterTouches(maintenant());
-    affichage();
+void redimensionnerFenetre(int largeur, int hauteur) {
+    redimensionner(largeur, hauteur);
+    signalerChangement();
+    planifier();
 }

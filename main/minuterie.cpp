@@ -1,5 +1,6 @@
 #include "minuterie.h"
 
+#include "reveil.h"
 #include "seance.h"
 
 #include <GL/freeglut.h>
@@ -8,4 +9,6 @@ void minuterie(int) {
     // Re-armed first, so the heartbeat keeps going whatever happens below.
     glutTimerFunc(1000, minuterie, 0);
     seconde();
+    signalerChangement();
+    planifier();
 }

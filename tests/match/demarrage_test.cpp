@@ -3,6 +3,7 @@
 #include "evenements.h"
 #include "fakegl.h"
 #include "minuterie.h"
+#include "reveil.h"
 #include "scene.h"
 #include "textures.h"
 
@@ -86,12 +87,12 @@ std::vector<fakegl::Call> finAttendue() {
     return {
         {"glEnable", {GL_TEXTURE_2D}, ""}, {"glPolygonMode", {GL_FRONT, GL_FILL}, ""},
         {"glEnable", {GL_CULL_FACE}, ""},  {"glutReshapeFunc", {}, ""},
-        {"glutDisplayFunc", {}, ""},       {"glutIdleFunc", {}, ""},
-        {"glutTimerFunc", {1000, 0}, ""},  {"glutKeyboardFunc", {}, ""},
-        {"glutKeyboardUpFunc", {}, ""},    {"glutSpecialFunc", {}, ""},
-        {"glutSpecialUpFunc", {}, ""},     {"glutWindowStatusFunc", {}, ""},
-        {"glXGetCurrentDisplay", {}, ""},  {"glXGetCurrentDrawable", {}, ""},
-        {"glutIgnoreKeyRepeat", {1}, ""},  {"glutMainLoop", {}, ""},
+        {"glutDisplayFunc", {}, ""},       {"glutTimerFunc", {1000, 0}, ""},
+        {"glutKeyboardFunc", {}, ""},      {"glutKeyboardUpFunc", {}, ""},
+        {"glutSpecialFunc", {}, ""},       {"glutSpecialUpFunc", {}, ""},
+        {"glutWindowStatusFunc", {}, ""},  {"glXGetCurrentDisplay", {}, ""},
+        {"glXGetCurrentDrawable", {}, ""}, {"glutIgnoreKeyRepeat", {1}, ""},
+        {"glutMainLoop", {}, ""},
     };
 }
 
@@ -139,9 +140,10 @@ TEST_F(Demarrage, LeJeuDemarreDesQuUneImageSeCharge) {
         EXPECT_EQ(textureMetal != 0, c.metal);
 
         const fakegl::Callbacks &cb = fakegl::callbacks();
-        EXPECT_EQ(cb.reshape, &redimensionner);
-        EXPECT_EQ(cb.display, &affichage);
-        EXPECT_EQ(cb.idle, &auRepos);
+        EXPECT_EQ(cb.reshape, &redimensionnerFenetre);
+        EXPECT_EQ(cb.display, &afficherImage);
+        // Nothing runs between events: the game sleeps until something is due.
+        EXPECT_EQ(cb.idle, nullptr);
         EXPECT_EQ(cb.timer, &minuterie);
         EXPECT_EQ(cb.timerMs, 1000u);
         EXPECT_EQ(cb.keyboard, &toucheGlut);

@@ -17,14 +17,14 @@ using harness::WindowId;
 
 namespace {
 
-// What ImageMagick writes by default: a file header, then the 124-byte header the game refuses.
+// A file header, then a bitmap header of a size that no bitmap writer uses: the game refuses it.
 std::vector<std::uint8_t> refusedPicture() {
-    std::vector<std::uint8_t> bytes(14 + 124 + 12, 0);
+    std::vector<std::uint8_t> bytes(14 + 100 + 12, 0);
     bytes[0] = 'B';
     bytes[1] = 'M';
     bytes[2] = static_cast<std::uint8_t>(bytes.size());
-    bytes[10] = 14 + 124;
-    bytes[14] = 124;
+    bytes[10] = 14 + 100;
+    bytes[14] = 100;
     return bytes;
 }
 

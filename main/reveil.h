@@ -1,0 +1,15 @@
+#pragma once
+
+// When the game wakes up. Between events GLUT waits and the game sleeps: a frame is drawn only
+// when the picture may have changed (a step, a key, a repeat, a pause), at most one every frame
+// interval, and every interval while the camera sways; a held key wakes the game when its
+// repeat is due.
+
+// The picture may have changed: a frame is due as soon as the interval allows.
+void signalerChangement();
+
+// Arms what comes next: a frame now, or a wake-up for the next frame or key repeat, or nothing.
+void planifier();
+
+// GLUT's display callback: the frame as the scene draws it, then what comes next.
+void afficherImage();
