@@ -1,9 +1,14 @@
 #include "process_cpu.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 std::optional<double> cpuSeconds(pid_t pid) {
     std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
@@ -28,4 +33,40 @@ std::optional<double> cpuSeconds(pid_t pid) {
         return std::nullopt;
     }
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+std::optional<pid_t> xServerPid() {
+    const char *display = std::getenv("DISPLAY");
+    if (!display || display[0] != ':') {
+        return std::nullopt;
+    }
+    // The display number alone, without a screen: ":99.0" is served by the Xvfb started as ":99".
+    std::string number = display;
+    number = number.substr(0, number.find('.'));
+    for (const auto &entry : std::filesystem::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        std::ifstream cmdline(entry.path() / "cmdline");
+        std::string arguments((std::istreambuf_iterator<char>(cmdline)),
+                              std::istreambuf_iterator<char>());
+        std::vector<std::string> words;
+        std::string word;
+        for (const char c : arguments) {
+            if (c == '\0') {
+                words.push_back(word);
+                word.clear();
+            } else {
+                word += c;
+            }
+        }
+        if (words.empty() || words[0].find("Xvfb") == std::string::npos) {
+            continue;
+        }
+        if (std::find(words.begin(), words.end(), number) != words.end()) {
+            return static_cast<pid_t>(std::stol(name));
+        }
+    }
+    return std::nullopt;
 }

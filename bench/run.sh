@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (the bench preset) and runs them: in a virtual X server, the share of a
-# core that the game takes in a window, sleeping between frames and spinning, and the time of one
-# frame with both wells full; then the decoder beside stb_image, from a file and from memory, the
-# contenders interleaved. Further arguments go to each (Google Benchmark's options, e.g.
-# --benchmark_format=json, which the decoder's own loop ignores; it takes --rounds=N).
+# core that the game takes in a window, beside the game drawing every frame and an empty window,
+# the contenders taking turns; the time of one frame, new and with both wells full, at three
+# window sizes; then the decoder beside stb_image, from a file and from memory, the contenders
+# interleaved. Further arguments go to the frame and decoder benchmarks (Google Benchmark's
+# options, e.g. --benchmark_format=json, which the decoder's own loop ignores; it takes
+# --rounds=N). CUBEFALL_CPU_ROUNDS sets the CPU benchmark's rounds (2 by default, 2 minutes each).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/deps.sh
@@ -15,10 +17,10 @@ cmake --preset bench
 cmake --build --preset bench -j 2
 
 screen=(-s "-screen 0 1280x1024x24")
-echo "== CPU: the game in a window for 10 s of play, as shipped and built to spin"
-xvfb-run -a "${screen[@]}" build-bench/bench/bench_cpu "$@"
+echo "== CPU: the game in a 500 x 500 window, 10 s with no key and with keys, beside drawing every frame and an empty window"
+xvfb-run -a "${screen[@]}" build-bench/bench/bench_cpu "${CUBEFALL_CPU_ROUNDS:-2}"
 echo
-echo "== One frame at GLUT's default window size, a new game and both wells full"
+echo "== One frame at 300 x 300, 500 x 500 and 1280 x 960, a new game and both wells full"
 xvfb-run -a "${screen[@]}" build-bench/bench/bench_frame "$@"
 echo
 echo "== Decoding a 4096 x 4096 picture, from a file and from memory, beside stb_image and a plain copy"

@@ -21,10 +21,8 @@ void attendreImage() {
     std::uint32_t t = maintenant();
     // Unsigned difference: a clock reading below the stamp (it wrapped) starts the frame at once.
     while (t - dernierTemps < intervalleImage) {
-#ifndef CUBEFALL_PACING_SPIN
         const std::uint32_t reste = intervalleImage - (t - dernierTemps);
         std::this_thread::sleep_for(std::chrono::milliseconds(reste));
-#endif
         t = maintenant();
     }
     dernierTemps = t;
