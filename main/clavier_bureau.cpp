@@ -8,8 +8,6 @@
 
 namespace {
 
-ReglageRepetition reglage;
-
 // A connection of our own for the focus events: asking GLUT's connection for them would change
 // GLUT's own event mask on the window, and GLUT would swallow them.
 Display *surveillance = nullptr;
@@ -44,19 +42,14 @@ bool ecouterClavierDuBureau() {
     Display *affichage = glXGetCurrentDisplay();
     const GLXDrawable fenetre = glXGetCurrentDrawable();
     Bool detectable = False;
-    if (affichage == nullptr || fenetre == 0) {
-        reglage = ReglageRepetition();
-    } else {
+    ReglageRepetition reglage;
+    if (affichage != nullptr && fenetre != 0) {
         reglage = lireReglage(affichage);
         surveillerFocus(affichage, fenetre);
         XkbSetDetectableAutoRepeat(affichage, True, &detectable);
     }
     reglerRepetition(reglage);
     return detectable == True;
-}
-
-ReglageRepetition reglageDuBureau() {
-    return reglage;
 }
 
 bool focusPerdu() {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "repetition.h"
-
 // The desktop's keyboard, as the X server tells it. The game's own connection is GLUT's, found
 // through the current GLX context; without one (another windowing system, the tests' fake GL)
 // nothing is read and X's defaults apply.
@@ -11,9 +9,6 @@
 // keyboard focus. True when the server now sends its repeats as presses alone, without the
 // release before each: every release GLUT then reports is a real one.
 bool ecouterClavierDuBureau();
-
-// The repeat as last read.
-ReglageRepetition reglageDuBureau();
 
 // Whether the game's window lost the keyboard focus since the last call: the releases of keys
 // held then go to another window.

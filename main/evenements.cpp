@@ -1,6 +1,5 @@
 #include "evenements.h"
 
-#include "clavier_bureau.h"
 #include "codes_touches.h"
 #include "reveil.h"
 #include "scene.h"
@@ -14,18 +13,9 @@ static_assert(toucheF2 == GLUT_KEY_F2 && toucheGauche == GLUT_KEY_LEFT &&
                   toucheBas == GLUT_KEY_DOWN,
               "the match's key codes are GLUT's");
 
-namespace {
-
-Instant maintenant() {
-    return glutGet(GLUT_ELAPSED_TIME);
-}
-
-} // namespace
-
 void toucheGlut(unsigned char touche, int, int) {
     enfoncerTouche(touche, maintenant());
     signalerChangement();
-    planifier();
 }
 
 void toucheRelacheeGlut(unsigned char touche, int, int) {
@@ -35,7 +25,6 @@ void toucheRelacheeGlut(unsigned char touche, int, int) {
 void toucheSpecialeGlut(int touche, int, int) {
     enfoncerToucheSpeciale(touche, maintenant());
     signalerChangement();
-    planifier();
 }
 
 void toucheSpecialeRelacheeGlut(int touche, int, int) {
@@ -49,12 +38,10 @@ void etatFenetre(int etat) {
         mettreEnPause();
         relacherTouches();
         signalerChangement();
-        planifier();
     }
 }
 
 void redimensionnerFenetre(int largeur, int hauteur) {
     redimensionner(largeur, hauteur);
     signalerChangement();
-    planifier();
 }

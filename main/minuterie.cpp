@@ -10,5 +10,4 @@ void minuterie(int) {
     glutTimerFunc(1000, minuterie, 0);
     seconde();
     signalerChangement();
-    planifier();
 }

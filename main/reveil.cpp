@@ -22,10 +22,6 @@ bool imageChangee = true;
 std::optional<Instant> reveilPrevu;
 int jetonReveil = 0;
 
-Instant maintenant() {
-    return glutGet(GLUT_ELAPSED_TIME);
-}
-
 void reveiller(int jeton) {
     if (jeton != jetonReveil) {
         return;
@@ -40,14 +36,20 @@ void reveiller(int jeton) {
     if (repetition && *repetition <= t) {
         repeterTouches(t);
         signalerChangement();
+    } else {
+        planifier();
     }
-    planifier();
 }
 
 } // namespace
 
+Instant maintenant() {
+    return glutGet(GLUT_ELAPSED_TIME);
+}
+
 void signalerChangement() {
     imageChangee = true;
+    planifier();
 }
 
 void planifier() {

@@ -23,16 +23,17 @@ namespace {
 void balancer() {
     glTranslatef(11, 0, -5);
     if (rotationActive) {
-        if (!enPause) {
+        const bool avance = !enPause;
+        if (avance) {
             angleInclinaison += sensInclinaison ? -1 : 1;
             angleRotation += 1;
         }
         glRotatef(static_cast<float>(angleInclinaison), 0, 0, 1);
         glRotatef(static_cast<float>(angleRotation), 0, 1, 0);
-        if (!enPause && angleInclinaison >= 30) {
+        if (avance && angleInclinaison >= 30) {
             sensInclinaison = !sensInclinaison;
         }
-        if (!enPause && angleInclinaison <= -30) {
+        if (avance && angleInclinaison <= -30) {
             sensInclinaison = !sensInclinaison;
         }
     }

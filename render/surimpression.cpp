@@ -87,10 +87,13 @@ void panneau(float centreX, float centreY, float largeur, float hauteur) {
 // Columns 0 to 9 of a well span X from -1 to 9; the right well is 11 units further.
 constexpr float centrePuits[2] = {4, 15};
 
+// The baseline of the scores and the tally: centred between the wells' top edge and the window's.
+int ligneDesScores() {
+    return static_cast<int>((ecranY(-14, 1) + static_cast<float>(hauteurFenetre)) / 2) - 8;
+}
+
 void dessinerScores() {
-    // Centred between the well's top edge and the window's.
-    const float haut = ecranY(-14, 1);
-    const int ligne = static_cast<int>((haut + static_cast<float>(hauteurFenetre)) / 2) - 8;
+    const int ligne = ligneDesScores();
     const partie *joueurs[2] = {&joueur1, &joueur2};
     for (int i = 0; i < 2; ++i) {
         const float centre = ecranX(centrePuits[i], 1);
@@ -121,10 +124,8 @@ void dessinerVerdict(Verdict issue) {
                      static_cast<int>(milieu) - 24, clair);
     }
     // The tally sits between the two scores: left player's wins, then the right player's.
-    const float haut = ecranY(-14, 1);
-    const int ligne = static_cast<int>((haut + static_cast<float>(hauteurFenetre)) / 2) - 8;
     ecrireCentre(policeGrande, std::to_string(victoires1) + " - " + std::to_string(victoires2),
-                 static_cast<float>(largeurFenetre) / 2, ligne, clair);
+                 static_cast<float>(largeurFenetre) / 2, ligneDesScores(), clair);
 }
 
 void dessinerPause() {
