@@ -3,6 +3,7 @@
 #include "clavier_bureau.h"
 #include "echeance.h"
 #include "match.h"
+#include "pilotes.h"
 #include "scene.h"
 #include "seance.h"
 #include "touches_tenues.h"
@@ -32,9 +33,14 @@ void reveiller(int jeton) {
         relacherTouches();
     }
     const Instant t = maintenant();
+    bool change = false;
     const std::optional<Instant> repetition = prochaineRepetition();
     if (repetition && *repetition <= t) {
         repeterTouches(t);
+        change = true;
+    }
+    change = jouerOrdinateurs(t) || change;
+    if (change) {
         signalerChangement();
     } else {
         planifier();
@@ -61,6 +67,9 @@ void planifier() {
         glutPostRedisplay();
     }
     std::optional<Instant> echeance = prochaineRepetition();
+    if (const std::optional<Instant> coup = prochainCoupOrdinateur(t)) {
+        echeance = std::min(echeance.value_or(*coup), *coup);
+    }
     if (delai && *delai > 0) {
         echeance = std::min(echeance.value_or(t + *delai), t + *delai);
     }

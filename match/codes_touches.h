@@ -3,6 +3,8 @@
 // The codes GLUT gives the special keys the match uses, so that the match itself needs no GLUT;
 // main/ checks that they agree with GLUT's own.
 constexpr int toucheF2 = 2;
+constexpr int toucheF3 = 3;
+constexpr int toucheF4 = 4;
 constexpr int toucheGauche = 100;
 constexpr int toucheHaut = 101;
 constexpr int toucheDroite = 102;

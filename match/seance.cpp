@@ -3,7 +3,10 @@
 #include "codes_touches.h"
 #include "joueurs.h"
 #include "match.h"
+#include "pilotes.h"
 #include "touches_tenues.h"
+
+#include <optional>
 
 bool enPause = false;
 int victoires1 = 0;
@@ -13,6 +16,39 @@ namespace {
 
 // The tally counts a finished match once, however many steps and keys come after its end.
 bool issueComptee = false;
+
+// The left player's four letters and the right player's arrows, as the actions they are.
+std::optional<Action> actionLettre(unsigned char touche) {
+    switch (touche) {
+    case 'a':
+        return Action::gauche;
+    case 'd':
+        return Action::droite;
+    case 'w':
+        return Action::pivoter;
+    case 's':
+        return Action::descendre;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<Action> actionFleche(int touche) {
+    switch (touche) {
+    case toucheGauche:
+        return Action::gauche;
+    case toucheDroite:
+        return Action::droite;
+    case toucheHaut:
+        return Action::pivoter;
+    case toucheBas:
+        return Action::descendre;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 void compterIssue() {
     const Verdict issue = verdict();
@@ -37,8 +73,6 @@ void compterIssue() {
     }
     issueComptee = true;
 }
-
-} // namespace
 
 Verdict verdict() {
     const bool gauchePerdu = joueur1.getFini();
@@ -75,16 +109,33 @@ void appuyerTouche(unsigned char touche) {
     if (enPause) {
         return;
     }
+    // A well the computer plays does not hear its player.
+    if (const std::optional<Action> action = actionLettre(touche)) {
+        if (!pilote(0).ordinateur) {
+            agir(0, *action);
+        }
+        return;
+    }
     clavier(touche, 0, 0);
     compterIssue();
 }
 
-void appuyerToucheSpeciale(int touche) {
+void appuyerToucheSpeciale(int touche, Instant maintenant) {
     if (touche == toucheF2) {
         nouveauMatch();
         return;
     }
+    if (touche == toucheF3 || touche == toucheF4) {
+        pilotSuivant(touche == toucheF3 ? 0 : 1, maintenant);
+        return;
+    }
     if (enPause) {
+        return;
+    }
+    if (const std::optional<Action> action = actionFleche(touche)) {
+        if (!pilote(1).ordinateur) {
+            agir(1, *action);
+        }
         return;
     }
     clavierSpecial(touche, 0, 0);
@@ -100,6 +151,7 @@ void nouveauMatch() {
     enPause = false;
     issueComptee = false;
     arreterRepetitions();
+    oublierCoups();
 }
 
 // Held keys stop with the pause: after it, the players press again.

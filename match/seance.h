@@ -1,5 +1,7 @@
 #pragma once
 
+#include "repetition.h"
+
 // The sitting around the matches: a pause, the tally of matches won since the game started, and
 // the next match. It adds to the players' keys without changing what those keys do.
 
@@ -22,9 +24,13 @@ Verdict verdict();
 void seconde();
 
 // A key event as GLUT reports it: first the keys of the sitting (p and Escape pause, Return and
-// Space start the next match once this one is over, F2 at any time), then the players' keys.
+// Space start the next match once this one is over, F2 at any time, F3 and F4 change who plays
+// the left and the right well), then the players' keys, unless the computer plays their well.
 void appuyerTouche(unsigned char touche);
-void appuyerToucheSpeciale(int touche);
+void appuyerToucheSpeciale(int touche, Instant maintenant = 0);
+
+// Counts a finished match in the tally, once; called after anything that may end a match.
+void compterIssue();
 
 // Both wells emptied, scores, thresholds and waiting garbage back to 0, new first pieces drawn as
 // at start-up. The tally and the sway are kept; the new match is not paused.

@@ -45,7 +45,7 @@ void enfoncer(Touche touche, Instant maintenant) {
         poseesAuDepart1 = joueur1.getPosees();
     }
     if (touche.speciale) {
-        appuyerToucheSpeciale(touche.code);
+        appuyerToucheSpeciale(touche.code, maintenant);
     } else {
         appuyerTouche(static_cast<unsigned char>(touche.code));
     }

@@ -1,6 +1,7 @@
 #include "surimpression.h"
 
 #include "joueurs.h"
+#include "pilotes.h"
 #include "scene.h"
 #include "seance.h"
 
@@ -15,6 +16,7 @@ namespace {
 void *const policeGrande = GLUT_BITMAP_TIMES_ROMAN_24;
 void *const policeMoyenne = GLUT_BITMAP_HELVETICA_18;
 void *const policePetite = GLUT_BITMAP_HELVETICA_12;
+void *const policeMinuscule = GLUT_BITMAP_HELVETICA_10;
 
 struct Couleur {
     float r, g, b;
@@ -35,6 +37,21 @@ float ecranX(float x, float hauteurPoint) {
 float ecranY(float z, float hauteurPoint) {
     const float demiHauteur = (20 - hauteurPoint) * 0.57735027f;
     return (1 + (-5 - z) / demiHauteur) * 0.5f * static_cast<float>(hauteurFenetre);
+}
+
+// GLUT's bitmap fonts are Latin-1: the two-byte UTF-8 forms of its upper half become one byte.
+std::string latin1(const std::string &utf8) {
+    std::string texte;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto octet = static_cast<unsigned char>(utf8[i]);
+        if ((octet == 0xC2 || octet == 0xC3) && i + 1 < utf8.size()) {
+            const auto suite = static_cast<unsigned char>(utf8[++i]);
+            texte += static_cast<char>(octet == 0xC2 ? suite : suite + 0x40);
+        } else {
+            texte += static_cast<char>(octet);
+        }
+    }
+    return texte;
 }
 
 int largeurTexte(void *police, const std::string &texte) {
@@ -99,6 +116,8 @@ void dessinerScores() {
         const float centre = ecranX(centrePuits[i], 1);
         const std::string score = std::to_string(joueurs[i]->getScore());
         ecrireCentre(policeGrande, score, centre, ligne, clair);
+        // Who plays this well, just under the score.
+        ecrireCentre(policeMinuscule, latin1(nomPilote(i)), centre, ligne - 13, clair);
         const int penalite = joueurs[i]->getPenalite();
         if (penalite > 0) {
             const std::string attente =

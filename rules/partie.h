@@ -35,6 +35,10 @@ public:
     int getPenalite() const { return penalite; }
     // Pieces settled in this game so far: tells a held down key that a new piece has come.
     int getPosees() const { return posees; }
+    // One cell of the well, for those who read it without drawing it (the computer player).
+    int getCase(int colonne, int ligne) const {
+        return dansGrille(colonne, ligne) ? plateau[colonne][ligne] : caseVide;
+    }
 
     // Drawing of the whole well; defined by the renderer.
     void dessiner();

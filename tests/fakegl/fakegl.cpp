@@ -354,6 +354,7 @@ void glutWindowStatusFunc(void (*f)(int)) {
 
 // The fonts are told apart by address, as in freeglut.
 void *glutBitmapTimesRoman24 = nullptr;
+void *glutBitmapHelvetica10 = nullptr;
 void *glutBitmapHelvetica12 = nullptr;
 void *glutBitmapHelvetica18 = nullptr;
 

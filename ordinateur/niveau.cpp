@@ -1,0 +1,38 @@
+#include "niveau.h"
+
+namespace {
+
+// Easy is slow, wavers between its four best and never hurries a piece: a first-time player
+// beats it. Expert presses at the rate of a held key and never errs.
+constexpr ProfilNiveau profils[] = {
+    {500, {40, 25, 20, 15}, false},
+    {200, {65, 25, 10, 0}, true},
+    {100, {92, 8, 0, 0}, true},
+    {40, {100, 0, 0, 0}, true},
+};
+
+constexpr const char *noms[] = {"Easy", "Medium", "Hard", "Expert"};
+constexpr const char *mots[] = {"easy", "medium", "hard", "expert"};
+
+} // namespace
+
+const ProfilNiveau &profil(Niveau niveau) {
+    return profils[static_cast<int>(niveau)];
+}
+
+const char *nomNiveau(Niveau niveau) {
+    return noms[static_cast<int>(niveau)];
+}
+
+const char *motNiveau(Niveau niveau) {
+    return mots[static_cast<int>(niveau)];
+}
+
+std::optional<Niveau> lireNiveau(const std::string &mot) {
+    for (int i = 0; i < 4; ++i) {
+        if (mot == mots[i]) {
+            return static_cast<Niveau>(i);
+        }
+    }
+    return std::nullopt;
+}
