@@ -6,7 +6,7 @@ namespace {
 // beats it. Expert presses at the rate of a held key and never errs.
 constexpr ProfilNiveau profils[] = {
     {500, {40, 25, 20, 15}, false},
-    {200, {65, 25, 10, 0}, true},
+    {200, {80, 15, 5, 0}, true},
     {100, {92, 8, 0, 0}, true},
     {40, {100, 0, 0, 0}, true},
 };

@@ -1,6 +1,7 @@
 #include "partie_test.h"
 
 #include "codes_touches.h"
+#include "pilotes.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@ struct Attendu {
     bool pause;
     Verdict issue;
     int victoires1, victoires2;
+    std::string gauche = "Player";
 };
 
 struct Cas {
@@ -103,13 +105,55 @@ TEST(Seance, PauseVerdictTallyAndNextMatch) {
              appuyerToucheSpeciale(toucheF2);
          },
          {4, 16, false, Verdict::enCours, 0, 0}},
+        {"F3 gives the left well to the computer, deaf to its player's keys",
+         [] {
+             appuyerToucheSpeciale(toucheF3, 0);
+             appuyerTouche('a');
+         },
+         {4, 10, false, Verdict::enCours, 0, 0, "Computer \u00B7 Easy"}},
+        {"F3 five times gives it back",
+         [] {
+             plusieursFois(5, [] { appuyerToucheSpeciale(toucheF3, 0); });
+             appuyerTouche('a');
+         },
+         {3, 10, false, Verdict::enCours, 0, 0}},
+        {"paused, the computer waits",
+         [] {
+             plusieursFois(4, [] { appuyerToucheSpeciale(toucheF3, 0); });
+             appuyerTouche('p');
+             jouerOrdinateurs(10000);
+         },
+         {4, 10, true, Verdict::enCours, 0, 0, "Computer \u00B7 Expert"}},
+        {"after the verdict, the computer waits",
+         [] {
+             plusieursFois(4, [] { appuyerToucheSpeciale(toucheF3, 0); });
+             perdre(joueur2);
+             seconde();
+             jouerOrdinateurs(10000);
+         },
+         {4, 10, false, Verdict::gagneGauche, 1, 0, "Computer \u00B7 Expert"}},
+        {"computer at both wells: the next match 5 s after the verdict",
+         [] {
+             appuyerToucheSpeciale(toucheF3, 0);
+             appuyerToucheSpeciale(toucheF4, 0);
+             perdre(joueur1);
+             seconde();
+             jouerOrdinateurs(1000);
+             jouerOrdinateurs(1000 + attenteDemo - 1);
+             EXPECT_NE(verdict(), Verdict::enCours);
+             jouerOrdinateurs(1000 + attenteDemo);
+         },
+         {4, 16, false, Verdict::enCours, 0, 1, "Computer \u00B7 Easy"}},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
+        choisirPilote(0, {});
+        choisirPilote(1, {});
         nouveauMatch();
         matchDeTest();
         victoires1 = victoires2 = 0;
         c.evenements();
+        EXPECT_EQ(nomPilote(0), c.attendu.gauche);
         EXPECT_EQ(joueur1.getX(), c.attendu.x);
         EXPECT_EQ(joueur1.getY(), c.attendu.y);
         EXPECT_EQ(enPause, c.attendu.pause);
@@ -117,6 +161,8 @@ TEST(Seance, PauseVerdictTallyAndNextMatch) {
         EXPECT_EQ(victoires1, c.attendu.victoires1);
         EXPECT_EQ(victoires2, c.attendu.victoires2);
     }
+    choisirPilote(0, {});
+    choisirPilote(1, {});
     remplacerHorloge(nullptr);
 }
 

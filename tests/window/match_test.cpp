@@ -3,17 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 using harness::Pictures;
 using scene::Surface;
 
 namespace {
 
-// Left well, column c and row r: the middle of the cube's top, or of the floor under an empty cell.
-scene::ScreenPoint cellCentre(int column, int row, bool cube, const harness::Image &image) {
-    const scene::Vec3 centre{column - 0.5, cube ? 1.0 : -1.0, 3.5 - row};
+// Column c and row r of a well: the middle of the cube's top, or of the floor under an empty cell.
+scene::ScreenPoint cellCentre(int column, int row, bool cube, const harness::Image &image,
+                              int well = 0) {
+    const scene::Vec3 centre{column - 0.5 + 11 * well, cube ? 1.0 : -1.0, 3.5 - row};
     return *scene::toWindow(centre, image.width(), image.height());
+}
+
+bool cubeAt(const harness::Image &image, int well, int column, int row) {
+    return scene::surfaceAround(image, cellCentre(column, row, true, image, well)) ==
+           Surface::wood;
 }
 
 bool allShow(const harness::Image &image, int rowFrom, int rowTo, Surface surface) {
@@ -65,4 +73,30 @@ TEST(Match, TheLoserIsToldAndReturnStartsTheNextMatch) {
     EXPECT_TRUE(fresh) << "the left well did not empty after Return: "
                        << keepForInspection(game.capture().value_or(harness::Image{}),
                                             "after-return");
+}
+
+// F4 three times gives the right well to the computer at Hard. With no key at all for 20 s, its
+// pieces settle away from the middle, where they enter, while the left piece only falls: the
+// left well's one settled piece lies under where it entered.
+TEST(Match, TheComputerPlaysTheRightWellAlone) {
+    auto started = startGame(Pictures::both);
+    ASSERT_TRUE(started.drawn) << started.why();
+    auto &game = *started.game;
+    for (int i = 0; i < 3; ++i) {
+        game.tap("F4");
+    }
+    std::this_thread::sleep_for(std::chrono::seconds(20));
+    const auto image = game.capture();
+    ASSERT_TRUE(image);
+    bool awayFromMiddle = false;
+    bool leftMoved = false;
+    for (int column = 0; column < 10; ++column) {
+        const bool middle = column >= 4 && column <= 6;
+        for (int row = 0; row < 2; ++row) {
+            awayFromMiddle = awayFromMiddle || (!middle && cubeAt(*image, 1, column, row));
+            leftMoved = leftMoved || (!middle && cubeAt(*image, 0, column, row));
+        }
+    }
+    EXPECT_TRUE(awayFromMiddle) << keepForInspection(*image, "computer-hard");
+    EXPECT_FALSE(leftMoved) << keepForInspection(*image, "computer-hard");
 }
