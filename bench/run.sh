@@ -23,5 +23,8 @@ echo
 echo "== One frame at 300 x 300, 500 x 500 and 1280 x 960, a new game and both wells full"
 xvfb-run -a "${screen[@]}" build-bench/bench/bench_frame "$@"
 echo
+echo "== The computer player: Expert's solo games, duels between levels, the time of one choice"
+bash bench/ordinateur.sh build-bench/bench/bench_ordinateur
+echo
 echo "== Decoding a 4096 x 4096 picture, from a file and from memory, beside stb_image and a plain copy"
 build-bench/bench/bench_decodage "$@"
