@@ -34,6 +34,8 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCUBEFALL_TESTS=OFF \
 cmake --build "$build" -j "$(nproc)"
 mkdir -p "$output"
 output=$(cd "$output" && pwd)
+# The new package replaces any earlier one there, whatever its version.
+rm -f "$output"/cubefall_*.deb
 (cd "$build" && cpack -G DEB -B "$output/_cpack")
 mv "$output"/_cpack/cubefall_*.deb "$output"/
 rm -rf "$output/_cpack"
