@@ -1,7 +1,9 @@
 # Run at install time, when the prefix is known (cmake --install --prefix may change it): writes
-# the menu entry with absolute paths to the installed game and to its pictures, the folder the
-# game must start in to find them. Expects CUBEFALL_BINDIR, CUBEFALL_DATADIR (absolute, or
-# relative to the prefix) and CUBEFALL_DESKTOP_TEMPLATE.
+# the menu entry with the absolute path to the installed game, since a prefix of one's own may not
+# be on the menu's PATH; the game finds its pictures from its own place. Expects CUBEFALL_BINDIR,
+# CUBEFALL_DATADIR (absolute, or relative to the prefix) and CUBEFALL_DESKTOP_TEMPLATE; with
+# CUBEFALL_DESKTOP_EXEC_BY_NAME the entry runs the game by its name alone, as a system package's
+# entry does (/usr/games is on every user's PATH).
 
 function(cubefall_absolute dir out)
     if(IS_ABSOLUTE "${dir}")
@@ -32,8 +34,11 @@ endfunction()
 
 cubefall_absolute("${CUBEFALL_BINDIR}" bindir)
 cubefall_absolute("${CUBEFALL_DATADIR}" datadir)
-cubefall_desktop_exec("${bindir}/cubefall" CUBEFALL_DESKTOP_EXEC)
-cubefall_desktop_string("${datadir}/cubefall" CUBEFALL_DESKTOP_PATH)
+if(CUBEFALL_DESKTOP_EXEC_BY_NAME)
+    set(CUBEFALL_DESKTOP_EXEC cubefall)
+else()
+    cubefall_desktop_exec("${bindir}/cubefall" CUBEFALL_DESKTOP_EXEC)
+endif()
 
 set(entry "$ENV{DESTDIR}${datadir}/applications/cubefall.desktop")
 message(STATUS "Installing: ${entry}")

@@ -3,6 +3,7 @@
 #include "boite_erreur.h"
 #include "clavier_bureau.h"
 #include "dib.h"
+#include "dossiers_donnees.h"
 #include "evenements.h"
 #include "minuterie.h"
 #include "reveil.h"
@@ -11,16 +12,13 @@
 
 #include <GL/freeglut.h>
 
-#include <filesystem>
+#include <optional>
 #include <string>
-#include <system_error>
 
 namespace {
 
-std::string dossierCourant() {
-    std::error_code erreur;
-    const std::filesystem::path chemin = std::filesystem::current_path(erreur);
-    return erreur ? "the current folder" : chemin.string();
+const char *cheminOuNul(const std::optional<std::string> &chemin) {
+    return chemin ? chemin->c_str() : nullptr;
 }
 
 } // namespace
@@ -34,11 +32,16 @@ int demarrer(int argc, char **argv) {
     installerBoiteErreur();
     initProjection();
 
-    if (!chargerTextures()) {
+    // Each picture on its own: one of them may be the player's own, in the working folder.
+    const std::vector<std::filesystem::path> dossiers = dossiersDonnees();
+    const std::optional<std::string> bois = trouverFichierDonnees(nomImageBois, dossiers);
+    const std::optional<std::string> metal = trouverFichierDonnees(nomImageMetal, dossiers);
+    if (!chargerTextures(cheminOuNul(bois), cheminOuNul(metal))) {
         // Without a word the window would just flash and vanish: say where we looked.
-        const std::string texte = "No texture could be loaded: \"bois.bmp\" and \"metal.bmp\" are "
-                                  "missing from " +
-                                  dossierCourant() + ", or are not pictures the game can read.";
+        const std::string texte = "No texture could be loaded: \"" + std::string(nomImageBois) +
+                                  "\" and \"" + nomImageMetal + "\" are missing from " +
+                                  nommerDossiersDonnees(dossiers) +
+                                  ", or are not pictures the game can read.";
         afficherErreur(texte.c_str());
         return 1;
     }

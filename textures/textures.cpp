@@ -39,15 +39,15 @@ void liberer(imageRGB *image) {
 }
 } // namespace
 
-int chargerTextures() {
+int chargerTextures(const char *cheminBois, const char *cheminMetal) {
     int resultat = 0;
     // Wood is made and released before the metal file is even opened: one picture at a time.
-    if (imageRGB *bois = chargerBMP("bois.bmp")) {
+    if (imageRGB *bois = chargerBMP(cheminBois)) {
         resultat = 1;
         creerTexture(textureBois, bois);
         liberer(bois);
     }
-    if (imageRGB *metal = chargerBMP("metal.bmp")) {
+    if (imageRGB *metal = chargerBMP(cheminMetal)) {
         resultat = 1;
         creerTexture(textureMetal, metal);
         liberer(metal);

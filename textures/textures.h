@@ -10,5 +10,10 @@ extern unsigned int textureMetal;
 // Null for a null name or a file that cannot be opened (silently); otherwise the decoder's result.
 imageRGB *chargerBMP(const char *nomFichier);
 
-// Loads "bois.bmp" then "metal.bmp" from the working folder; 1 when at least one texture was made.
-int chargerTextures();
+// The pictures' file names, which the caller looks for wherever it keeps them.
+constexpr const char *nomImageBois = "bois.bmp";
+constexpr const char *nomImageMetal = "metal.bmp";
+
+// Loads the wood then the metal from the files given (a null path is a picture not found, passed
+// over in silence); 1 when at least one texture was made. By default, from the working folder.
+int chargerTextures(const char *cheminBois = nomImageBois, const char *cheminMetal = nomImageMetal);

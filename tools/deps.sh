@@ -4,9 +4,14 @@
 # Packages to build the game and run it.
 CUBEFALL_BUILD_PACKAGES="cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev
   libgl1-mesa-dri libx11-dev libxtst-dev libstb-dev"
+# Packages that the Debian package's build adds: dpkg-shlibdeps (dpkg-dev), which CPack runs to
+# find the libraries the game needs, and file, which CPack uses to find the binaries to ask about.
+CUBEFALL_PACKAGE_PACKAGES="dpkg-dev file"
 # Packages the test suite adds: GoogleTest, a virtual X server for the real-window tests,
-# valgrind and an XML reader for the memcheck run, and the menu entry's validator.
-CUBEFALL_TEST_PACKAGES="libgtest-dev xvfb xauth valgrind libtinyxml2-dev desktop-file-utils"
+# valgrind and an XML reader for the memcheck run, the menu entry's validator, and what the
+# package's checks run: lintian, AppStream's validator, and man with groff for the manual page.
+CUBEFALL_TEST_PACKAGES="libgtest-dev xvfb xauth valgrind libtinyxml2-dev desktop-file-utils
+  $CUBEFALL_PACKAGE_PACKAGES lintian appstream man-db groff-base"
 
 cubefall_need_packages() {
     local missing=()

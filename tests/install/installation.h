@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // The build installed with `cmake --install BUILD --prefix PREFIX` into a fresh prefix whose
 // path holds a space, as many users' paths do. Removed with everything in it on destruction.
@@ -30,3 +31,8 @@ private:
 // The pictures the build painted, which the installation must carry.
 std::filesystem::path builtPictures();
 std::string readFile(const std::filesystem::path &path);
+
+// Starts the installed game in the folder (which gets its output too) and expects both wells'
+// falling pieces in wood on metal, then that the game ends with 0 when its window is closed.
+void expectWoodOnMetal(const std::filesystem::path &binary, const std::filesystem::path &folder,
+                       const std::vector<std::string> &arguments = {});

@@ -1,5 +1,6 @@
 #include "demarrage.h"
 
+#include "dossiers_donnees.h"
 #include "evenements.h"
 #include "fakegl.h"
 #include "minuterie.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -188,6 +190,47 @@ TEST_F(Demarrage, SansImageLeJeuDitOuIlACherche) {
     EXPECT_NE(message.find("bois.bmp"), std::string::npos) << message;
     EXPECT_NE(message.find("metal.bmp"), std::string::npos) << message;
     EXPECT_NE(message.find(dossierCourant()), std::string::npos) << message;
+}
+
+// The working folder first, then the data folders under the executable's prefix, wherever it
+// lies; each file in the first folder that has it.
+TEST_F(Demarrage, LesFichiersSontCherchesIciPuisPresDuJeuInstalle) {
+    struct cas {
+        const char *executable;
+        std::vector<fs::path> dossiers;
+    };
+    for (const cas &c : {
+             cas{"/usr/games/cubefall", {"", "/usr/share/cubefall", "/usr/share/games/cubefall"}},
+             cas{"/home/ann/.local/bin/cubefall",
+                 {"", "/home/ann/.local/share/cubefall", "/home/ann/.local/share/games/cubefall"}},
+             cas{"/opt/a b/bin/../bin/cubefall",
+                 {"", "/opt/a b/share/cubefall", "/opt/a b/share/games/cubefall"}},
+             cas{"cubefall", {""}},
+             cas{"", {""}},
+         }) {
+        EXPECT_EQ(dossiersDonneesPour(c.executable), c.dossiers) << c.executable;
+    }
+    // This test program's own prefix: its build tree.
+    EXPECT_EQ(dossiersDonnees().size(), 3u);
+
+    const fs::path installe = dossier / "share/games/cubefall";
+    fs::create_directories(installe);
+    fs::create_directories(dossier / "share/cubefall/metal.bmp");
+    const std::vector<fs::path> dossiers = dossiersDonneesPour(dossier / "games/cubefall");
+    for (const char *nom : {"bois.bmp", "metal.bmp"}) {
+        std::ofstream(installe / nom) << "x";
+    }
+    std::ofstream("bois.bmp") << "x";
+    EXPECT_EQ(trouverFichierDonnees("bois.bmp", dossiers), "bois.bmp");
+    // A folder opens, and the loader then says it cannot read it: found, as it always was.
+    EXPECT_EQ(trouverFichierDonnees("metal.bmp", dossiers),
+              (dossier / "share/cubefall/metal.bmp").string());
+    fs::remove(dossier / "share/cubefall/metal.bmp");
+    EXPECT_EQ(trouverFichierDonnees("metal.bmp", dossiers), (installe / "metal.bmp").string());
+    EXPECT_EQ(trouverFichierDonnees("sons.wav", dossiers), std::nullopt);
+    EXPECT_EQ(nommerDossiersDonnees(dossiers), dossierCourant() + ", " +
+                                                   (dossier / "share/cubefall").string() + " or " +
+                                                   installe.string());
 }
 
 } // namespace
