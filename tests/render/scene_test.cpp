@@ -1,6 +1,7 @@
 #include "journal.h"
 
 #include "partie_test.h"
+#include "pilotes.h"
 #include "scene.h"
 #include "surimpression.h"
 #include "textures.h"
@@ -250,21 +251,28 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
     };
     const std::string relance = "Return or Space: new match";
     const std::vector<Cas> cas = {
-        {"scores", [] { modifier(joueur1, [](partieTest &t) { t.score = 1250; }); }, {"1250", "0"}},
+        {"scores and who plays",
+         [] {
+             modifier(joueur1, [](partieTest &t) { t.score = 1250; });
+             choisirPilote(1, {true, Niveau::difficile});
+         },
+         {"1250", "Player", "0", "Computer \xB7 Hard"}},
         {"garbage waiting",
          [] {
              modifier(joueur2, [](partieTest &t) { t.penalite = 2; });
              modifier(joueur1, [](partieTest &t) { t.penalite = 1; });
          },
-         {"0", "+1 row", "0", "+2 rows"}},
+         {"0", "Player", "+1 row", "0", "Player", "+2 rows"}},
         {"verdict and tally",
          [] {
              modifier(joueur1, [](partieTest &t) { t.fini = true; });
              victoires1 = 2;
              victoires2 = 1;
          },
-         {"0", "0", "Loser", relance, "Winner", relance, "2 - 1"}},
-        {"pause", [] { enPause = true; }, {"0", "0", "Paused", "p or Escape: play on"}},
+         {"0", "Player", "0", "Player", "Loser", relance, "Winner", relance, "2 - 1"}},
+        {"pause",
+         [] { enPause = true; },
+         {"0", "Player", "0", "Player", "Paused", "p or Escape: play on"}},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
@@ -274,6 +282,7 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         redimensionner(640, 480);
         image();
         const std::vector<fakegl::Call> appels = fakegl::calls();
+        choisirPilote(1, {});
         EXPECT_EQ(textesEcrits(), c.textes);
 
         // After the last well and before the swap: a window-sized projection, identity model-view.
