@@ -35,23 +35,6 @@ std::time_t secondeSimulee() {
     return static_cast<std::time_t>(debut + millisecondes / 1000);
 }
 
-void appliquer(partie &jeu, Action action) {
-    switch (action) {
-    case Action::gauche:
-        jeu.gauche();
-        break;
-    case Action::droite:
-        jeu.droite();
-        break;
-    case Action::pivoter:
-        jeu.pivoter();
-        break;
-    case Action::descendre:
-        jeu.tomber();
-        break;
-    }
-}
-
 // Rows cleared by one landing, from what it scored.
 int rangeesDe(int points) {
     switch (points) {
@@ -68,16 +51,19 @@ int rangeesDe(int points) {
     }
 }
 
-int solo(Niveau niveau, std::uint32_t graine, long limite) {
-    debut = graine;
-    millisecondes = 0;
+// One game played by one computer alone, gravity every second and its keys at its rate.
+struct PartieSeule {
     partie jeu;
-    Ordinateur ordinateur(niveau, graine);
-    const int intervalle = profil(niveau).intervalle;
-    std::int64_t gravite = 1000, coup = intervalle;
-    long rangees = 0;
-    while (!jeu.getFini() && jeu.getPosees() < limite) {
-        const int avant = jeu.getScore();
+    Ordinateur ordinateur;
+    int intervalle;
+    std::int64_t gravite = 1000;
+    std::int64_t coup;
+
+    PartieSeule(Niveau niveau, std::uint32_t graine)
+        : ordinateur(niveau, graine), intervalle(profil(niveau).intervalle), coup(intervalle) {}
+
+    // What comes next: a gravity step or a key.
+    void avancer() {
         if (gravite <= coup) {
             millisecondes = gravite;
             jeu.tomber();
@@ -89,9 +75,20 @@ int solo(Niveau niveau, std::uint32_t graine, long limite) {
             }
             coup += intervalle;
         }
-        rangees += rangeesDe(jeu.getScore() - avant);
     }
-    std::printf("pieces %d rows %ld\n", jeu.getPosees(), rangees);
+};
+
+int solo(Niveau niveau, std::uint32_t graine, long limite) {
+    debut = graine;
+    millisecondes = 0;
+    PartieSeule seule(niveau, graine);
+    long rangees = 0;
+    while (!seule.jeu.getFini() && seule.jeu.getPosees() < limite) {
+        const int avant = seule.jeu.getScore();
+        seule.avancer();
+        rangees += rangeesDe(seule.jeu.getScore() - avant);
+    }
+    std::printf("pieces %d rows %ld\n", seule.jeu.getPosees(), rangees);
     return 0;
 }
 
@@ -136,10 +133,9 @@ int temps(Niveau niveau) {
     for (std::uint32_t graine = 1; durees.size() < 20000; ++graine) {
         debut = graine;
         millisecondes = 0;
-        partie jeu;
-        Ordinateur joueur(Niveau::expert, graine);
+        PartieSeule seule(Niveau::expert, graine);
+        const partie &jeu = seule.jeu;
         Ordinateur chronometre(niveau, graine);
-        std::int64_t gravite = 1000, coup = 40;
         int piece = -1;
         while (!jeu.getFini() && jeu.getPosees() < 500) {
             if (jeu.getPosees() != piece) {
@@ -151,17 +147,7 @@ int temps(Niveau niveau) {
                 durees.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
                 dernierChoix = action ? static_cast<int>(*action) : -1;
             }
-            if (gravite <= coup) {
-                millisecondes = gravite;
-                jeu.tomber();
-                gravite += 1000;
-            } else {
-                millisecondes = coup;
-                if (const std::optional<Action> action = joueur.prochaineAction(jeu)) {
-                    appliquer(jeu, *action);
-                }
-                coup += 40;
-            }
+            seule.avancer();
         }
     }
     std::sort(durees.begin(), durees.end());

@@ -1,24 +1,11 @@
 #include "anticipation.h"
 
 #include "bloc.h"
+#include "placements.h"
 
 #include <vector>
 
 namespace {
-
-Cellules cellules(const bloc &piece) {
-    Cellules c;
-    for (int colonne = 0; colonne < nbColonnes && c.nombre < 4; ++colonne) {
-        for (int ligne = 0; ligne < nbLignes && c.nombre < 4; ++ligne) {
-            if (piece.getJeu(colonne, ligne) != 0) {
-                c.colonne[c.nombre] = colonne;
-                c.ligne[c.nombre] = ligne;
-                ++c.nombre;
-            }
-        }
-    }
-    return c;
-}
 
 int colonneMin(const Cellules &c) {
     int m = nbColonnes;
@@ -70,16 +57,16 @@ struct Entrees {
     }
 
     void glisser(bloc piece, int type, int sens) {
-        retenir(type, cellules(piece));
+        retenir(type, cellulesPiece(piece));
         for (;;) {
-            const Cellules avant = cellules(piece);
+            const Cellules avant = cellulesPiece(piece);
             if ((sens < 0 && colonneMin(avant) == 0) ||
                 (sens > 0 && colonneMax(avant) == nbColonnes - 1)) {
                 return;
             }
             piece.setX(piece.getX() + sens);
             piece.refresh();
-            retenir(type, cellules(piece));
+            retenir(type, cellulesPiece(piece));
         }
     }
 };

@@ -10,21 +10,6 @@ namespace {
 // cost time and, on the game's own pieces, did no better.
 constexpr std::size_t anticipes = 2;
 
-// The falling piece's cells where it stands now, from its mask.
-Cellules cellulesPiece(const bloc &piece) {
-    Cellules cellules;
-    for (int c = 0; c < nbColonnes && cellules.nombre < 4; ++c) {
-        for (int l = 0; l < nbLignes && cellules.nombre < 4; ++l) {
-            if (piece.getJeu(c, l) != 0) {
-                cellules.colonne[cellules.nombre] = c;
-                cellules.ligne[cellules.nombre] = l;
-                ++cellules.nombre;
-            }
-        }
-    }
-    return cellules;
-}
-
 bool memesCellules(const Cellules &a, const Cellules &b) {
     if (a.nombre != b.nombre) {
         return false;
@@ -69,19 +54,10 @@ struct Exploration {
     // One key on the trial game; false when it did not move the piece.
     static bool jouer(partie &essai, Placement &chemin, Action action) {
         const int x = essai.getX(), rotation = essai.getRotation();
-        switch (action) {
-        case Action::gauche:
-            essai.gauche();
-            break;
-        case Action::droite:
-            essai.droite();
-            break;
-        case Action::pivoter:
-            essai.pivoter();
-            break;
-        case Action::descendre:
+        if (action == Action::descendre) {
             return false;
         }
+        appliquer(essai, action);
         if (essai.getX() == x && essai.getRotation() == rotation) {
             return false;
         }
@@ -99,6 +75,20 @@ struct Exploration {
 };
 
 } // namespace
+
+Cellules cellulesPiece(const bloc &piece) {
+    Cellules cellules;
+    for (int c = 0; c < nbColonnes && cellules.nombre < 4; ++c) {
+        for (int l = 0; l < nbLignes && cellules.nombre < 4; ++l) {
+            if (piece.getJeu(c, l) != 0) {
+                cellules.colonne[cellules.nombre] = c;
+                cellules.ligne[cellules.nombre] = l;
+                ++cellules.nombre;
+            }
+        }
+    }
+    return cellules;
+}
 
 Lignes lignesPosees(const partie &jeu) {
     Lignes lignes{};

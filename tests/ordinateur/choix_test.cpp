@@ -65,20 +65,7 @@ TEST(Ordinateur, PlainChoicesAndTheKeysThatReachThem) {
                 EXPECT_EQ(jeu.getX(), ordinateur.cible()->colonne);
                 EXPECT_EQ(jeu.getRotation(), ordinateur.cible()->rotation);
             }
-            switch (*action) {
-            case Action::gauche:
-                jeu.gauche();
-                break;
-            case Action::droite:
-                jeu.droite();
-                break;
-            case Action::pivoter:
-                jeu.pivoter();
-                break;
-            case Action::descendre:
-                jeu.tomber();
-                break;
-            }
+            appliquer(jeu, *action);
         }
         EXPECT_EQ(jeu.getPosees(), 1) << jeu.well();
         EXPECT_EQ(jeu.getScore(), c.score) << jeu.well();
