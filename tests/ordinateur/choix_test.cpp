@@ -41,11 +41,7 @@ TEST(Ordinateur, PlainChoicesAndTheKeysThatReachThem) {
          1,
          650,
          false},
-        {"a square beside the hole, not over it",
-         {"#...######", "#.#.######"},
-         4,
-         0,
-         false},
+        {"a square beside the hole, not over it", {"#...######", "#.#.######"}, 4, 0, false},
     };
     FakeClock horloge(1000);
     for (const Cas &c : cas) {
