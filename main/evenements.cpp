@@ -9,9 +9,8 @@
 #include <GL/freeglut.h>
 
 static_assert(toucheF2 == GLUT_KEY_F2 && toucheF3 == GLUT_KEY_F3 && toucheF4 == GLUT_KEY_F4 &&
-                  toucheGauche == GLUT_KEY_LEFT &&
-                  toucheHaut == GLUT_KEY_UP && toucheDroite == GLUT_KEY_RIGHT &&
-                  toucheBas == GLUT_KEY_DOWN,
+                  toucheGauche == GLUT_KEY_LEFT && toucheHaut == GLUT_KEY_UP &&
+                  toucheDroite == GLUT_KEY_RIGHT && toucheBas == GLUT_KEY_DOWN,
               "the match's key codes are GLUT's");
 
 void toucheGlut(unsigned char touche, int, int) {
