@@ -20,8 +20,7 @@ scene::ScreenPoint cellCentre(int column, int row, bool cube, const harness::Ima
 }
 
 bool cubeAt(const harness::Image &image, int well, int column, int row) {
-    return scene::surfaceAround(image, cellCentre(column, row, true, image, well)) ==
-           Surface::wood;
+    return scene::surfaceAround(image, cellCentre(column, row, true, image, well)) == Surface::wood;
 }
 
 bool allShow(const harness::Image &image, int rowFrom, int rowTo, Surface surface) {
