@@ -6,6 +6,7 @@
 #include "dossiers_donnees.h"
 #include "evenements.h"
 #include "minuterie.h"
+#include "reglages_du_jeu.h"
 #include "reveil.h"
 #include "scene.h"
 #include "textures.h"
@@ -45,6 +46,10 @@ int demarrer(int argc, char **argv) {
         afficherErreur(texte.c_str());
         return 1;
     }
+
+    // The sound and full screen it holds come with their own parts of the game.
+    chargerReglages();
+    suivreReglages();
 
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT, GL_FILL);

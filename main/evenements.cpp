@@ -1,6 +1,7 @@
 #include "evenements.h"
 
 #include "codes_touches.h"
+#include "reglages_du_jeu.h"
 #include "reveil.h"
 #include "scene.h"
 #include "seance.h"
@@ -13,8 +14,10 @@ static_assert(toucheF2 == GLUT_KEY_F2 && toucheF3 == GLUT_KEY_F3 && toucheF4 == 
                   toucheDroite == GLUT_KEY_RIGHT && toucheBas == GLUT_KEY_DOWN,
               "the match's key codes are GLUT's");
 
+// What a key changes that the player keeps (who plays a well) is written at once.
 void toucheGlut(unsigned char touche, int, int) {
     enfoncerTouche(touche, maintenant());
+    retenirChangements();
     signalerChangement();
 }
 
@@ -24,6 +27,7 @@ void toucheRelacheeGlut(unsigned char touche, int, int) {
 
 void toucheSpecialeGlut(int touche, int, int) {
     enfoncerToucheSpeciale(touche, maintenant());
+    retenirChangements();
     signalerChangement();
 }
 

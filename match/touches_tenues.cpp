@@ -1,11 +1,10 @@
 #include "touches_tenues.h"
 
-#include "codes_touches.h"
 #include "joueurs.h"
 #include "seance.h"
+#include "touches_joueurs.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -15,22 +14,30 @@ RepetitionTouches repetition;
 // down, and are ignored.
 std::vector<Touche> enfoncees;
 
-// How many pieces the player of a held down key had settled when it was pressed.
-int poseesAuDepart1 = 0;
-int poseesAuDepart2 = 0;
+// How many pieces each player had settled when their down key was pressed.
+int poseesAuDepart[2] = {0, 0};
 
-unsigned char minuscule(unsigned char touche) {
-    return touche >= 'A' && touche <= 'Z' ? static_cast<unsigned char>(touche - 'A' + 'a') : touche;
+partie &jeu(int puits) {
+    return puits == 0 ? joueur1 : joueur2;
 }
 
-// Moving, turning and pushing down repeat, as the system made them repeat; l switches the sway
-// once per press.
-bool repete(Touche touche) {
+// Letters count the same in either case, accented ones too (é on a French keyboard).
+unsigned char minuscule(unsigned char touche) {
+    const bool majuscule =
+        (touche >= 'A' && touche <= 'Z') || (touche >= 0xC0 && touche <= 0xDE && touche != 0xD7);
+    return majuscule ? static_cast<unsigned char>(touche + 0x20) : touche;
+}
+
+bool estDescente(const std::optional<Commande> &commande) {
+    return commande && commande->action == Action::descendre;
+}
+
+void agirTouche(Touche touche) {
     if (touche.speciale) {
-        return touche.code == toucheGauche || touche.code == toucheDroite ||
-               touche.code == toucheHaut || touche.code == toucheBas;
+        appuyerToucheSpeciale(touche.code);
+    } else {
+        appuyerTouche(static_cast<unsigned char>(touche.code));
     }
-    return touche.code != 0 && std::strchr("adws", touche.code) != nullptr;
 }
 
 void enfoncer(Touche touche, Instant maintenant) {
@@ -38,36 +45,36 @@ void enfoncer(Touche touche, Instant maintenant) {
         return;
     }
     enfoncees.push_back(touche);
+    const std::optional<Commande> commande = commandeDe(touche);
     // Counted before the press acts: a press that settles the piece leaves nothing to repeat.
-    if (touche.speciale && touche.code == toucheBas) {
-        poseesAuDepart2 = joueur2.getPosees();
-    } else if (!touche.speciale && touche.code == 's') {
-        poseesAuDepart1 = joueur1.getPosees();
+    if (estDescente(commande)) {
+        poseesAuDepart[commande->puits] = jeu(commande->puits).getPosees();
     }
     if (touche.speciale) {
         appuyerToucheSpeciale(touche.code, maintenant);
     } else {
         appuyerTouche(static_cast<unsigned char>(touche.code));
     }
-    // A press during the pause did nothing, and does not start repeating when the pause ends.
-    if (repete(touche) && !enPause) {
+    // Moving, turning and pushing down repeat, as the system made them repeat; l switches the
+    // sway once per press. A press during the pause did nothing, and does not start repeating
+    // when the pause ends.
+    if (commande && !enPause) {
         repetition.enfoncer(touche, maintenant);
     }
 }
 
-// One repeat is one more key event, unless the down key's piece has settled meanwhile.
+// One repeat is one more key event, unless the down key's piece has settled meanwhile, or the
+// match is over: a held key then must not start the next one (Space may be a player's key).
 bool repeterUne(Touche touche) {
-    if (touche.speciale) {
-        if (touche.code == toucheBas && joueur2.getPosees() != poseesAuDepart2) {
-            return false;
-        }
-        appuyerToucheSpeciale(touche.code);
-    } else {
-        if (touche.code == 's' && joueur1.getPosees() != poseesAuDepart1) {
-            return false;
-        }
-        appuyerTouche(static_cast<unsigned char>(touche.code));
+    const std::optional<Commande> commande = commandeDe(touche);
+    if (!commande || verdict() != Verdict::enCours) {
+        return false;
     }
+    if (estDescente(commande) &&
+        jeu(commande->puits).getPosees() != poseesAuDepart[commande->puits]) {
+        return false;
+    }
+    agirTouche(touche);
     return true;
 }
 
