@@ -113,6 +113,9 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
 // the start (the file's, or the command line's) is not written back.
 TEST(Reglages, AChangeInPlayIsWrittenAndReadBack) {
     const fs::path dossier = dossierDeTest();
+    const char *avantTest = std::getenv("XDG_CONFIG_HOME");
+    const bool avait = avantTest != nullptr;
+    const std::string ancien = avait ? avantTest : "";
     ::setenv("XDG_CONFIG_HOME", dossier.c_str(), 1);
     const fs::path fichier = dossier / "cubefall" / "cubefall.conf";
     const std::string avant = "# my keys\n[left well]\ncontroller = computer:hard ; strong\n"
@@ -143,7 +146,11 @@ TEST(Reglages, AChangeInPlayIsWrittenAndReadBack) {
     EXPECT_EQ(pilote(1), ordinateur(Niveau::moyen));
     choisirPilote(0, {});
     choisirPilote(1, {});
-    ::unsetenv("XDG_CONFIG_HOME");
+    if (avait) {
+        ::setenv("XDG_CONFIG_HOME", ancien.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
     fs::remove_all(dossier);
 }
 
