@@ -87,13 +87,24 @@ std::vector<fakegl::Call> debutAttendu() {
 
 std::vector<fakegl::Call> finAttendue() {
     return {
-        {"glEnable", {GL_TEXTURE_2D}, ""}, {"glPolygonMode", {GL_FRONT, GL_FILL}, ""},
-        {"glEnable", {GL_CULL_FACE}, ""},  {"glutReshapeFunc", {}, ""},
-        {"glutDisplayFunc", {}, ""},       {"glutTimerFunc", {1000, 0}, ""},
-        {"glutKeyboardFunc", {}, ""},      {"glutKeyboardUpFunc", {}, ""},
-        {"glutSpecialFunc", {}, ""},       {"glutSpecialUpFunc", {}, ""},
-        {"glutWindowStatusFunc", {}, ""},  {"glXGetCurrentDisplay", {}, ""},
-        {"glXGetCurrentDrawable", {}, ""}, {"glutIgnoreKeyRepeat", {1}, ""},
+        // The settings: who plays each well from now, the keyboard's map for the keys.
+        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
+        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
+        {"glXGetCurrentDisplay", {}, ""},
+        {"glEnable", {GL_TEXTURE_2D}, ""},
+        {"glPolygonMode", {GL_FRONT, GL_FILL}, ""},
+        {"glEnable", {GL_CULL_FACE}, ""},
+        {"glutReshapeFunc", {}, ""},
+        {"glutDisplayFunc", {}, ""},
+        {"glutTimerFunc", {1000, 0}, ""},
+        {"glutKeyboardFunc", {}, ""},
+        {"glutKeyboardUpFunc", {}, ""},
+        {"glutSpecialFunc", {}, ""},
+        {"glutSpecialUpFunc", {}, ""},
+        {"glutWindowStatusFunc", {}, ""},
+        {"glXGetCurrentDisplay", {}, ""},
+        {"glXGetCurrentDrawable", {}, ""},
+        {"glutIgnoreKeyRepeat", {1}, ""},
         {"glutMainLoop", {}, ""},
     };
 }
