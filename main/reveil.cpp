@@ -1,10 +1,12 @@
 #include "reveil.h"
 
+#include "avis.h"
 #include "clavier_bureau.h"
 #include "echeance.h"
 #include "match.h"
 #include "scene.h"
 #include "seance.h"
+#include "son.h"
 #include "touches_tenues.h"
 
 #include <GL/freeglut.h>
@@ -32,13 +34,28 @@ void reveiller(int jeton) {
         relacherTouches();
     }
     const Instant t = maintenant();
+    const std::optional<Instant> finSons = finDesSons();
+    if (finSons && *finSons <= t) {
+        arreterSiSilence(t);
+    }
     const std::optional<Instant> repetition = prochaineRepetition();
+    const std::optional<Instant> avis = finAvis();
     if (repetition && *repetition <= t) {
         repeterTouches(t);
+        signalerChangement();
+    } else if (avis && *avis <= t) {
+        // The notice's time is up: a frame without it.
         signalerChangement();
     } else {
         planifier();
     }
+}
+
+std::optional<Instant> auPlusTot(std::optional<Instant> a, std::optional<Instant> b) {
+    if (!a || !b) {
+        return a ? a : b;
+    }
+    return std::min(*a, *b);
 }
 
 } // namespace
@@ -62,7 +79,14 @@ void planifier() {
     }
     std::optional<Instant> echeance = prochaineRepetition();
     if (delai && *delai > 0) {
-        echeance = std::min(echeance.value_or(t + *delai), t + *delai);
+        echeance = auPlusTot(echeance, t + *delai);
+    }
+    // The device sleeps once the sounds have ended; a notice past its time waits for the frame
+    // already asked for.
+    echeance = auPlusTot(echeance, finDesSons());
+    const std::optional<Instant> avis = finAvis();
+    if (avis && *avis > t) {
+        echeance = auPlusTot(echeance, avis);
     }
     if (!echeance || (reveilPrevu && *reveilPrevu <= *echeance)) {
         return;

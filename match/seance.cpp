@@ -1,6 +1,7 @@
 #include "seance.h"
 
 #include "codes_touches.h"
+#include "faits.h"
 #include "joueurs.h"
 #include "match.h"
 #include "touches_tenues.h"
@@ -56,6 +57,7 @@ Verdict verdict() {
 }
 
 void seconde() {
+    const Observation vue;
     if (enPause) {
         return;
     }
@@ -64,6 +66,11 @@ void seconde() {
 }
 
 void appuyerTouche(unsigned char touche) {
+    const Observation vue(intentionTouche(touche));
+    if (touche == toucheSon) {
+        signalerFait({Evenement::toucheSon, -1});
+        return;
+    }
     if (touche == 'p' || touche == 'P' || touche == toucheEchap) {
         basculerPause();
         return;
@@ -80,6 +87,7 @@ void appuyerTouche(unsigned char touche) {
 }
 
 void appuyerToucheSpeciale(int touche) {
+    const Observation vue(intentionToucheSpeciale(touche));
     if (touche == toucheF2) {
         nouveauMatch();
         return;
@@ -100,15 +108,18 @@ void nouveauMatch() {
     enPause = false;
     issueComptee = false;
     arreterRepetitions();
+    matchRecommence();
 }
 
 // Held keys stop with the pause: after it, the players press again.
 void basculerPause() {
+    const Observation vue;
     enPause = !enPause;
     arreterRepetitions();
 }
 
 void mettreEnPause() {
+    const Observation vue;
     enPause = true;
     arreterRepetitions();
 }

@@ -21,8 +21,9 @@ Verdict verdict();
 // The timer's step: the match's one-second step unless paused.
 void seconde();
 
-// A key event as GLUT reports it: first the keys of the sitting (p and Escape pause, Return and
-// Space start the next match once this one is over, F2 at any time), then the players' keys.
+// A key event as GLUT reports it: first the keys of the sitting (m the sound's, reported only; p
+// and Escape pause, Return and Space start the next match once this one is over, F2 at any time),
+// then the players' keys. Each reports what it changed (faits.h).
 void appuyerTouche(unsigned char touche);
 void appuyerToucheSpeciale(int touche);
 

@@ -3,7 +3,7 @@
 
 # Packages to build the game and run it.
 CUBEFALL_BUILD_PACKAGES="cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev
-  libgl1-mesa-dri libx11-dev libxtst-dev libstb-dev"
+  libgl1-mesa-dri libx11-dev libxtst-dev libstb-dev libsdl2-dev libsdl2-mixer-dev"
 # Packages the test suite adds: GoogleTest, a virtual X server for the real-window tests,
 # valgrind and an XML reader for the memcheck run, and the menu entry's validator.
 CUBEFALL_TEST_PACKAGES="libgtest-dev xvfb xauth valgrind libtinyxml2-dev desktop-file-utils"

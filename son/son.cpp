@@ -1,0 +1,207 @@
+#include "son.h"
+
+#include "alsa_muet.h"
+#include "noms_sons.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr int frequence = 48000;
+constexpr int canauxSortie = 2;
+// 512 frames: a sound starts within one buffer, 10.7 ms, of its event.
+constexpr int tramesParTampon = 512;
+// Both players holding keys at the fastest repeat, with rows, garbage and a verdict on top.
+constexpr int voies = 32;
+// A player's sound: full on their side, a quarter on the other.
+constexpr Uint8 coteFort = 255;
+constexpr Uint8 coteFaible = 64;
+// After the last sound's end: the buffers still in the device.
+constexpr std::int64_t margeFin = 50;
+
+bool ouvert = false;
+bool coupe = false;
+bool enSommeil = false;
+SDL_AudioDeviceID peripherique = 0;
+std::map<Evenement, Mix_Chunk *> sons;
+std::optional<std::int64_t> fin;
+
+// SDL_mixer keeps the device it opens to itself; it is the only one this program opens, and SDL
+// numbers such devices from 2.
+SDL_AudioDeviceID trouverPeripherique() {
+    for (SDL_AudioDeviceID id = 2; id < 64; ++id) {
+        if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+std::int64_t dureeMs(const Mix_Chunk &son) {
+    return static_cast<std::int64_t>(son.alen) * 1000 / (frequence * canauxSortie * 2);
+}
+
+// Each sound from the first folder that has it; a file that does not load is skipped for the next
+// one found, and named in the message.
+void chargerSons(const std::vector<std::filesystem::path> &dossiers) {
+    std::string manquants, refuses;
+    for (const Evenement evenement : evenementsSonores) {
+        const std::string nom = nomDuSon(evenement);
+        Mix_Chunk *son = nullptr;
+        bool refuse = false;
+        for (const auto &dossier : dossiers) {
+            for (const char *extension : {".ogg", ".wav"}) {
+                const std::filesystem::path chemin = dossier / (nom + extension);
+                std::error_code erreur;
+                if (son != nullptr || !std::filesystem::is_regular_file(chemin, erreur)) {
+                    continue;
+                }
+                son = Mix_LoadWAV(chemin.string().c_str());
+                if (son == nullptr) {
+                    refuse = true;
+                    refuses += (refuses.empty() ? "" : ", ") + chemin.string() + " (" +
+                               Mix_GetError() + ")";
+                }
+            }
+        }
+        if (son != nullptr) {
+            sons[evenement] = son;
+        } else if (!refuse) {
+            manquants += (manquants.empty() ? "" : ", ") + nom + ".wav";
+        }
+    }
+    if (manquants.empty() && refuses.empty()) {
+        return;
+    }
+    std::string ligne = "Sound:";
+    if (!manquants.empty()) {
+        ligne += " missing " + manquants + (refuses.empty() ? "" : ";");
+    }
+    if (!refuses.empty()) {
+        ligne += " refused " + refuses;
+    }
+    std::fprintf(stderr, "%s; those events stay silent.\n", ligne.c_str());
+}
+
+void taire() {
+    if (ouvert && !enSommeil) {
+        SDL_PauseAudioDevice(peripherique, 1);
+        enSommeil = true;
+    }
+    fin.reset();
+}
+
+} // namespace
+
+bool ouvrirSon(const std::vector<std::filesystem::path> &dossiers) {
+    if (ouvert) {
+        return true;
+    }
+    faireTaireAlsa();
+    // SDL's audio brings its events along, whose handlers would turn Ctrl+C and SIGTERM into
+    // events that nobody reads: the game would no longer stop on them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Cubefall");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "Sound: no audio output (%s); the game plays silently.\n",
+                     SDL_GetError());
+        return false;
+    }
+    if (Mix_OpenAudioDevice(frequence, AUDIO_S16SYS, canauxSortie, tramesParTampon, nullptr, 0) !=
+        0) {
+        std::fprintf(stderr,
+                     "Sound: the audio device did not open (%s); the game plays silently.\n",
+                     Mix_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    ouvert = true;
+    peripherique = trouverPeripherique();
+    Mix_AllocateChannels(voies);
+    chargerSons(dossiers);
+    enSommeil = false;
+    taire();
+    return true;
+}
+
+void fermerSon() {
+    if (!ouvert) {
+        return;
+    }
+    Mix_HaltChannel(-1);
+    for (auto &[evenement, son] : sons) {
+        Mix_FreeChunk(son);
+    }
+    sons.clear();
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    ouvert = false;
+    enSommeil = false;
+    fin.reset();
+}
+
+bool sonOuvert() {
+    return ouvert;
+}
+
+void jouerSon(const Fait &fait, std::int64_t maintenant) {
+    if (!ouvert || coupe) {
+        return;
+    }
+    const auto trouve = sons.find(fait.quoi);
+    if (trouve == sons.end()) {
+        return;
+    }
+    // The channel is chosen and panned before it plays, so no buffer leaves it from the centre.
+    int voie = Mix_GroupAvailable(-1);
+    if (voie == -1) {
+        voie = Mix_GroupOldest(-1);
+        Mix_HaltChannel(voie);
+    }
+    const Uint8 gauche = fait.puits == 1 ? coteFaible : coteFort;
+    const Uint8 droite = fait.puits == 0 ? coteFaible : coteFort;
+    Mix_SetPanning(voie, gauche, droite);
+    if (Mix_PlayChannel(voie, trouve->second, 0) == -1) {
+        return;
+    }
+    if (enSommeil) {
+        SDL_PauseAudioDevice(peripherique, 0);
+        enSommeil = false;
+    }
+    fin = std::max(fin.value_or(0), maintenant + dureeMs(*trouve->second) + margeFin);
+}
+
+bool sonCoupe() {
+    return coupe;
+}
+
+void couperSon(bool couper) {
+    coupe = couper;
+    if (coupe && ouvert) {
+        Mix_HaltChannel(-1);
+        taire();
+    }
+}
+
+std::optional<std::int64_t> finDesSons() {
+    return fin;
+}
+
+void arreterSiSilence(std::int64_t maintenant) {
+    if (!ouvert || enSommeil) {
+        fin.reset();
+        return;
+    }
+    if (Mix_Playing(-1) > 0) {
+        fin = maintenant + 20;
+        return;
+    }
+    taire();
+}
