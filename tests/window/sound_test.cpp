@@ -1,0 +1,111 @@
+#include "piece_checks.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// The game's output as SDL's disk driver writes it: 48,000 frames a second, 16-bit, left then
+// right, in real time.
+constexpr std::uintmax_t octetsParSeconde = 48000 * 4;
+
+struct Energie {
+    double gauche = 0, droite = 0;
+};
+
+// Taps the keys, then reads what the game played from then until 0.6 s later.
+Energie ecouter(harness::Game &game, const fs::path &fichier,
+                const std::vector<std::string> &touches) {
+    const std::uintmax_t debut = fs::file_size(fichier) / 4 * 4;
+    for (const std::string &touche : touches) {
+        game.tap(touche);
+    }
+    const std::uintmax_t fin = debut + octetsParSeconde * 6 / 10;
+    harness::waitUntil([&] { return fs::file_size(fichier) >= fin; }, harness::eventTimeout);
+    std::ifstream in(fichier, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(debut));
+    std::vector<std::int16_t> echantillons((fin - debut) / 2);
+    in.read(reinterpret_cast<char *>(echantillons.data()),
+            static_cast<std::streamsize>(echantillons.size() * 2));
+    Energie e;
+    for (std::size_t i = 0; i + 1 < echantillons.size(); i += 2) {
+        e.gauche += static_cast<double>(echantillons[i]) * echantillons[i];
+        e.droite += static_cast<double>(echantillons[i + 1]) * echantillons[i + 1];
+    }
+    return e;
+}
+
+// Each player's sounds come mostly from their side; once m is pressed, a key makes no sound.
+TEST(Sound, EachPlayerOnTheirSideAndMSilences) {
+    harness::GameFolder folder;
+    harness::putPictures(folder, picturesDir(), harness::Pictures::both);
+    for (const auto &entree : fs::directory_iterator(picturesDir())) {
+        if (entree.path().extension() == ".wav") {
+            folder.copyIn(entree.path());
+        }
+    }
+    const fs::path fichier = folder.scratch() / "audio.raw";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", fichier.c_str(), 1);
+    harness::Game game(gameBinary(), folder);
+    unsetenv("SDL_AUDIODRIVER");
+    unsetenv("SDL_DISKAUDIOFILE");
+    ASSERT_TRUE(game.waitForFirstFrame()) << game.errorOutput();
+    ASSERT_TRUE(harness::waitUntil([&] { return fs::exists(fichier); }, harness::eventTimeout));
+    EXPECT_EQ(game.errorOutput().find("Sound"), std::string::npos) << game.errorOutput();
+
+    const Energie gauche = ecouter(game, fichier, {"a"});
+    EXPECT_GT(gauche.gauche, 0);
+    EXPECT_GT(gauche.gauche, 4 * gauche.droite);
+    const Energie droite = ecouter(game, fichier, {"Right"});
+    EXPECT_GT(droite.droite, 0);
+    EXPECT_GT(droite.droite, 4 * droite.gauche);
+    const Energie coupe = ecouter(game, fichier, {"m", "a", "Left"});
+    EXPECT_EQ(coupe.gauche + coupe.droite, 0);
+}
+
+// The window's bottom middle shows the notice's dark panel, beside its text.
+bool avisAffiche(const harness::Image &image) {
+    const auto c = image.at(image.width() / 2 - 44, image.height() - 28);
+    return std::abs(c.r - 31) < 12 && std::abs(c.g - 26) < 12 && std::abs(c.b - 20) < 12;
+}
+
+// No audio output at all: the game opens, says so once, plays, and m still shows its notice,
+// which goes away by itself.
+TEST(Sound, WithoutAudioTheGamePlays) {
+    setenv("SDL_AUDIODRIVER", "nonexistent", 1);
+    auto started = startGame(harness::Pictures::both);
+    unsetenv("SDL_AUDIODRIVER");
+    ASSERT_TRUE(started.drawn) << started.why();
+    auto &game = *started.game;
+    const std::string erreurs = game.errorOutput();
+    EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
+    EXPECT_EQ(erreurs.rfind("Sound: ", 0), 0u) << erreurs;
+
+    const auto vue = waitForPiece(game, scene::Well::left, {}, "no-audio-start");
+    ASSERT_EQ(vue.places.size(), 1u) << vue.explanation;
+    game.tap("a");
+    scene::PieceSearch aGauche;
+    aGauche.types = {vue.places[0].type};
+    aGauche.column = 3;
+    aGauche.highestRow = vue.places[0].row;
+    const auto apres = waitForPiece(game, scene::Well::left, aGauche, "no-audio-a");
+    EXPECT_EQ(apres.places.size(), 1u) << "a did not move the piece: " << apres.explanation;
+
+    game.tap("m");
+    EXPECT_TRUE(game.waitForCapture(avisAffiche)) << "no notice after m";
+    EXPECT_TRUE(game.waitForCapture([](const harness::Image &image) {
+        return !avisAffiche(image);
+    })) << "the notice stayed";
+    EXPECT_TRUE(game.running());
+}
+
+} // namespace
