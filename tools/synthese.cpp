@@ -37,7 +37,9 @@ void poser32(std::vector<std::uint8_t> &octets, std::uint32_t valeur) {
 }
 
 void poserTexte(std::vector<std::uint8_t> &octets, const char *texte) {
-    octets.insert(octets.end(), texte, texte + 4);
+    for (int i = 0; i < 4; ++i) {
+        octets.push_back(static_cast<std::uint8_t>(texte[i]));
+    }
 }
 
 } // namespace
