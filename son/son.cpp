@@ -24,10 +24,16 @@ constexpr Uint8 coteFort = 255;
 constexpr Uint8 coteFaible = 64;
 // After the last sound's end: the buffers still in the device.
 constexpr std::int64_t margeFin = 50;
+// A paused device still wakes SDL's audio thread once a buffer, about 100 times a second: after
+// this long without a sound it is closed, and opened again by the next one. In play, sounds come
+// closer together and find it open.
+constexpr std::int64_t sommeilAvantFermeture = 2000;
 
-bool ouvert = false;
+bool ouvert = false; // SDL's audio started and the sounds loaded
 bool coupe = false;
-bool enSommeil = false;
+bool peripheriqueOuvert = false;
+bool enSommeil = false; // open, but paused
+bool echecDit = false;
 SDL_AudioDeviceID peripherique = 0;
 std::map<Evenement, Mix_Chunk *> sons;
 std::optional<std::int64_t> fin;
@@ -89,11 +95,31 @@ void chargerSons(const std::vector<std::filesystem::path> &dossiers) {
     std::fprintf(stderr, "%s; those events stay silent.\n", ligne.c_str());
 }
 
-void taire() {
-    if (ouvert && !enSommeil) {
-        SDL_PauseAudioDevice(peripherique, 1);
-        enSommeil = true;
+bool ouvrirPeripherique() {
+    if (Mix_OpenAudioDevice(frequence, AUDIO_S16SYS, canauxSortie, tramesParTampon, nullptr, 0) !=
+        0) {
+        if (!echecDit) {
+            std::fprintf(stderr,
+                         "Sound: the audio device did not open (%s); the game plays silently.\n",
+                         Mix_GetError());
+            echecDit = true;
+        }
+        return false;
     }
+    peripheriqueOuvert = true;
+    enSommeil = false;
+    peripherique = trouverPeripherique();
+    Mix_AllocateChannels(voies);
+    return true;
+}
+
+void fermerPeripherique() {
+    if (peripheriqueOuvert) {
+        Mix_HaltChannel(-1);
+        Mix_CloseAudio();
+    }
+    peripheriqueOuvert = false;
+    enSommeil = false;
     fin.reset();
 }
 
@@ -114,20 +140,15 @@ bool ouvrirSon(const std::vector<std::filesystem::path> &dossiers) {
                      SDL_GetError());
         return false;
     }
-    if (Mix_OpenAudioDevice(frequence, AUDIO_S16SYS, canauxSortie, tramesParTampon, nullptr, 0) !=
-        0) {
-        std::fprintf(stderr,
-                     "Sound: the audio device did not open (%s); the game plays silently.\n",
-                     Mix_GetError());
+    // Opened once to see that it works and to load the sounds in its format, which stays the
+    // same at every opening; the first sound opens it again.
+    if (!ouvrirPeripherique()) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     ouvert = true;
-    peripherique = trouverPeripherique();
-    Mix_AllocateChannels(voies);
     chargerSons(dossiers);
-    enSommeil = false;
-    taire();
+    fermerPeripherique();
     return true;
 }
 
@@ -135,16 +156,13 @@ void fermerSon() {
     if (!ouvert) {
         return;
     }
-    Mix_HaltChannel(-1);
+    fermerPeripherique();
     for (auto &[evenement, son] : sons) {
         Mix_FreeChunk(son);
     }
     sons.clear();
-    Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     ouvert = false;
-    enSommeil = false;
-    fin.reset();
 }
 
 bool sonOuvert() {
@@ -156,7 +174,7 @@ void jouerSon(const Fait &fait, std::int64_t maintenant) {
         return;
     }
     const auto trouve = sons.find(fait.quoi);
-    if (trouve == sons.end()) {
+    if (trouve == sons.end() || (!peripheriqueOuvert && !ouvrirPeripherique())) {
         return;
     }
     // The channel is chosen and panned before it plays, so no buffer leaves it from the centre.
@@ -184,9 +202,8 @@ bool sonCoupe() {
 
 void couperSon(bool couper) {
     coupe = couper;
-    if (coupe && ouvert) {
-        Mix_HaltChannel(-1);
-        taire();
+    if (coupe) {
+        fermerPeripherique();
     }
 }
 
@@ -195,13 +212,17 @@ std::optional<std::int64_t> finDesSons() {
 }
 
 void arreterSiSilence(std::int64_t maintenant) {
-    if (!ouvert || enSommeil) {
+    if (!peripheriqueOuvert) {
         fin.reset();
-        return;
-    }
-    if (Mix_Playing(-1) > 0) {
+    } else if (enSommeil) {
+        if (maintenant >= fin.value_or(maintenant)) {
+            fermerPeripherique();
+        }
+    } else if (Mix_Playing(-1) > 0) {
         fin = maintenant + 20;
-        return;
+    } else {
+        SDL_PauseAudioDevice(peripherique, 1);
+        enSommeil = true;
+        fin = maintenant + sommeilAvantFermeture;
     }
-    taire();
 }

@@ -23,12 +23,12 @@ bool sonOuvert();
 // the whole match. Nothing while muted.
 void jouerSon(const Fait &fait, std::int64_t maintenant);
 
-// Muting stops what plays at once. The setting holds without a device too.
+// Muting stops what plays at once and closes the device. The setting holds without a device too.
 bool sonCoupe();
 void couperSon(bool coupe);
 
-// No mixing runs while nothing plays: the device is paused once the sounds end, and resumed by
-// the next one. When the last sound should have ended, for the caller to wake up then and call
-// arreterSiSilence.
+// No mixing runs while nothing plays: the device is paused once the sounds end and resumed by the
+// next one; after two seconds of silence it is closed, and the next sound opens it. When the
+// caller should wake up and call arreterSiSilence: the last sound's end, or the closing.
 std::optional<std::int64_t> finDesSons();
 void arreterSiSilence(std::int64_t maintenant);

@@ -14,28 +14,42 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 // The game's output as SDL's disk driver writes it: 48,000 frames a second, 16-bit, left then
-// right, in real time.
+// right, in real time, from the start of the file at each opening of the device. The game closes
+// its device after two seconds of silence and opens it for the next sound.
 constexpr std::uintmax_t octetsParSeconde = 48000 * 4;
 
 struct Energie {
     double gauche = 0, droite = 0;
 };
 
-// Taps the keys, then reads what the game played from then until 0.6 s later.
+// Once the device is closed (the file stands still), taps the keys and reads what the game
+// played in the 0.6 s after: nothing when it never opened the device again.
 Energie ecouter(harness::Game &game, const fs::path &fichier,
                 const std::vector<std::string> &touches) {
-    const std::uintmax_t debut = fs::file_size(fichier) / 4 * 4;
+    auto taille = fs::file_size(fichier);
+    EXPECT_TRUE(harness::waitUntil(
+        [&] {
+            std::this_thread::sleep_for(200ms);
+            const auto avant = taille;
+            taille = fs::file_size(fichier);
+            return taille == avant;
+        },
+        harness::eventTimeout))
+        << "the device stayed open";
+    const auto ecrit = fs::last_write_time(fichier);
     for (const std::string &touche : touches) {
         game.tap(touche);
     }
-    const std::uintmax_t fin = debut + octetsParSeconde * 6 / 10;
-    harness::waitUntil([&] { return fs::file_size(fichier) >= fin; }, harness::eventTimeout);
+    std::this_thread::sleep_for(700ms);
+    Energie e;
+    if (fs::last_write_time(fichier) == ecrit) {
+        return e;
+    }
+    const std::uintmax_t longueur = std::min(fs::file_size(fichier), octetsParSeconde * 6 / 10);
     std::ifstream in(fichier, std::ios::binary);
-    in.seekg(static_cast<std::streamoff>(debut));
-    std::vector<std::int16_t> echantillons((fin - debut) / 2);
+    std::vector<std::int16_t> echantillons(longueur / 4 * 2);
     in.read(reinterpret_cast<char *>(echantillons.data()),
             static_cast<std::streamsize>(echantillons.size() * 2));
-    Energie e;
     for (std::size_t i = 0; i + 1 < echantillons.size(); i += 2) {
         e.gauche += static_cast<double>(echantillons[i]) * echantillons[i];
         e.droite += static_cast<double>(echantillons[i + 1]) * echantillons[i + 1];
