@@ -1,8 +1,8 @@
 // How long from an event to its sound: the game's sound library plays a move's sound at random
 // moments, and SDL_mixer's post-mix hook stamps the first buffer that carries it. SDL's null audio
 // device mixes on the same clock as a real one, a buffer at a time; a real device adds its own
-// queue after the mix. Half the rounds start with the device asleep, as after any silence in the
-// game, half while a sound still plays.
+// queue after the mix, and takes longer to open. The rounds take turns: the device playing a
+// sound, paused (as after a sound ends) and closed (after two seconds of silence).
 #include "son.h"
 
 #include <SDL_mixer.h>
@@ -59,13 +59,17 @@ int main(int argc, char **argv) {
     }
     Mix_SetPostMix(stamp, nullptr);
     std::mt19937 random(17);
-    std::vector<double> asleep, awake;
-    for (int round = 0; round < 2 * rounds; ++round) {
-        const bool fromSleep = round % 2 == 0;
-        if (fromSleep) {
-            // Wait out the last sound and let the device sleep, as the game does.
+    std::vector<double> delays[3];
+    for (int round = 0; round < 3 * rounds; ++round) {
+        const int state = round % 3;
+        if (state > 0) {
+            // Wait out the last sound and let the device sleep, as the game does; then close it,
+            // telling it that the time to do so has come.
             std::this_thread::sleep_for(std::chrono::milliseconds(80));
             arreterSiSilence(ms());
+            if (state == 2) {
+                arreterSiSilence(ms() + 10000);
+            }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
         waiting.store(true);
@@ -80,11 +84,12 @@ int main(int argc, char **argv) {
         }
         const std::chrono::duration<double, std::milli> delay =
             Clock::time_point(Clock::duration(heard.load())) - start;
-        (fromSleep ? asleep : awake).push_back(delay.count());
+        delays[state].push_back(delay.count());
     }
     std::printf("one buffer: 512 frames at 48,000 Hz = 10.67 ms\n");
-    report("event to mix, device asleep:", asleep);
-    report("event to mix, device playing:", awake);
+    report("event to mix, device playing:", delays[0]);
+    report("event to mix, device paused:", delays[1]);
+    report("event to mix, device closed:", delays[2]);
     fermerSon();
     return 0;
 }

@@ -190,8 +190,10 @@ void jouerSon(const Fait &fait, std::int64_t maintenant) {
         return;
     }
     if (enSommeil) {
+        // Awake again: the time set for closing no longer holds.
         SDL_PauseAudioDevice(peripherique, 0);
         enSommeil = false;
+        fin.reset();
     }
     fin = std::max(fin.value_or(0), maintenant + dureeMs(*trouve->second) + margeFin);
 }
