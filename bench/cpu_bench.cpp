@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <string>
 #include <thread>
@@ -45,11 +44,6 @@ struct Share {
 std::optional<Share> measure(const Contender &contender, bool withKeys, pid_t server) {
     harness::GameFolder folder;
     harness::putPictures(folder, CUBEFALL_PICTURES, harness::Pictures::both);
-    for (const auto &entry : std::filesystem::directory_iterator(CUBEFALL_PICTURES)) {
-        if (entry.path().extension() == ".wav") {
-            folder.copyIn(entry.path());
-        }
-    }
     setenv("SDL_AUDIODRIVER", contender.audioDriver, 1);
     harness::Game game(contender.binary, folder);
     unsetenv("SDL_AUDIODRIVER");

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -130,6 +131,11 @@ bool ouvrirSon(const std::vector<std::filesystem::path> &dossiers) {
         return true;
     }
     faireTaireAlsa();
+    // SDL's start connects to the desktop's session bus, which the game's sound does not need.
+    // Without one (a bare X server, a test machine), libdbus would try to start a bus of its own
+    // through dbus-launch, left running after the game: an address that never connects prevents
+    // that ("disabled:", as newer libdbus spells it; older ones refuse it as unknown).
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
     // SDL's audio brings its events along, whose handlers would turn Ctrl+C and SIGTERM into
     // events that nobody reads: the game would no longer stop on them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");

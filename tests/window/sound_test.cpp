@@ -61,11 +61,6 @@ Energie ecouter(harness::Game &game, const fs::path &fichier,
 TEST(Sound, EachPlayerOnTheirSideAndMSilences) {
     harness::GameFolder folder;
     harness::putPictures(folder, picturesDir(), harness::Pictures::both);
-    for (const auto &entree : fs::directory_iterator(picturesDir())) {
-        if (entree.path().extension() == ".wav") {
-            folder.copyIn(entree.path());
-        }
-    }
     const fs::path fichier = folder.scratch() / "audio.raw";
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", fichier.c_str(), 1);
