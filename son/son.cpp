@@ -54,14 +54,14 @@ std::int64_t dureeMs(const Mix_Chunk &son) {
     return static_cast<std::int64_t>(son.alen) * 1000 / (frequence * canauxSortie * 2);
 }
 
-// Each sound from the first folder that has it; a file that does not load is skipped for the next
-// one found, and named in the message.
+// Each sound from the first folder that has it; a file that does not load gives way to the next
+// one found. Whatever went wrong is said in one line: the files refused, and the events left
+// without a sound.
 void chargerSons(const std::vector<std::filesystem::path> &dossiers) {
-    std::string manquants, refuses;
+    std::string refuses, muets;
     for (const Evenement evenement : evenementsSonores) {
         const std::string nom = nomDuSon(evenement);
         Mix_Chunk *son = nullptr;
-        bool refuse = false;
         for (const auto &dossier : dossiers) {
             for (const char *extension : {".ogg", ".wav"}) {
                 const std::filesystem::path chemin = dossier / (nom + extension);
@@ -71,7 +71,6 @@ void chargerSons(const std::vector<std::filesystem::path> &dossiers) {
                 }
                 son = Mix_LoadWAV(chemin.string().c_str());
                 if (son == nullptr) {
-                    refuse = true;
                     refuses += (refuses.empty() ? "" : ", ") + chemin.string() + " (" +
                                Mix_GetError() + ")";
                 }
@@ -79,21 +78,23 @@ void chargerSons(const std::vector<std::filesystem::path> &dossiers) {
         }
         if (son != nullptr) {
             sons[evenement] = son;
-        } else if (!refuse) {
-            manquants += (manquants.empty() ? "" : ", ") + nom + ".wav";
+        } else {
+            muets += (muets.empty() ? "" : ", ") + nom;
         }
     }
-    if (manquants.empty() && refuses.empty()) {
-        return;
-    }
-    std::string ligne = "Sound:";
-    if (!manquants.empty()) {
-        ligne += " missing " + manquants + (refuses.empty() ? "" : ";");
-    }
+    std::string ligne;
     if (!refuses.empty()) {
-        ligne += " refused " + refuses;
+        ligne = "refused " + refuses;
     }
-    std::fprintf(stderr, "%s; those events stay silent.\n", ligne.c_str());
+    if (!muets.empty()) {
+        ligne += (ligne.empty() ? "" : "; ") + std::string("no sound for ") + muets +
+                 " (NAME.ogg or NAME.wav)";
+    } else if (!ligne.empty()) {
+        ligne += "; the game's own sounds play instead";
+    }
+    if (!ligne.empty()) {
+        std::fprintf(stderr, "Sound: %s.\n", ligne.c_str());
+    }
 }
 
 bool ouvrirPeripherique() {
@@ -131,6 +132,9 @@ bool ouvrirSon(const std::vector<std::filesystem::path> &dossiers) {
         return true;
     }
     faireTaireAlsa();
+    // SDL's own log (the disk driver announces itself there) is not for the player: the game says
+    // what matters in its own line.
+    SDL_LogSetOutputFunction([](void *, int, SDL_LogPriority, const char *) {}, nullptr);
     // SDL's start connects to the desktop's session bus, which the game's sound does not need.
     // Without one (a bare X server, a test machine), libdbus would try to start a bus of its own
     // through dbus-launch, left running after the game: an address that never connects prevents

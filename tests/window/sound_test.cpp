@@ -58,9 +58,12 @@ Energie ecouter(harness::Game &game, const fs::path &fichier,
 }
 
 // Each player's sounds come mostly from their side; once m is pressed, a key makes no sound.
+// A file that does not load is named once, and the sound it was to replace plays instead.
 TEST(Sound, EachPlayerOnTheirSideAndMSilences) {
     harness::GameFolder folder;
     harness::putPictures(folder, picturesDir(), harness::Pictures::both);
+    // A player's own move sound that is no sound at all: refused, said so, and ours plays.
+    folder.write("deplacement.ogg", {'O', 'g', 'g', 'S', 0, 1, 2, 3});
     const fs::path fichier = folder.scratch() / "audio.raw";
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", fichier.c_str(), 1);
@@ -69,7 +72,10 @@ TEST(Sound, EachPlayerOnTheirSideAndMSilences) {
     unsetenv("SDL_DISKAUDIOFILE");
     ASSERT_TRUE(game.waitForFirstFrame()) << game.errorOutput();
     ASSERT_TRUE(harness::waitUntil([&] { return fs::exists(fichier); }, harness::eventTimeout));
-    EXPECT_EQ(game.errorOutput().find("Sound"), std::string::npos) << game.errorOutput();
+    const std::string erreurs = game.errorOutput();
+    EXPECT_EQ(erreurs.rfind("Sound: refused ", 0), 0u) << erreurs;
+    EXPECT_NE(erreurs.find("deplacement.ogg"), std::string::npos) << erreurs;
+    EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << erreurs;
 
     const Energie gauche = ecouter(game, fichier, {"a"});
     EXPECT_GT(gauche.gauche, 0);
