@@ -8,6 +8,7 @@
 #include "minuterie.h"
 #include "reveil.h"
 #include "scene.h"
+#include "son_du_jeu.h"
 #include "textures.h"
 
 #include <GL/freeglut.h>
@@ -46,6 +47,7 @@ int demarrer(int argc, char **argv) {
         return 1;
     }
 
+    brancherSon();
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT, GL_FILL);
     glEnable(GL_CULL_FACE);

@@ -1,6 +1,7 @@
 #include "seance.h"
 
 #include "codes_touches.h"
+#include "faits.h"
 #include "joueurs.h"
 #include "match.h"
 #include "pilotes.h"
@@ -48,6 +49,11 @@ std::optional<Action> actionFleche(int touche) {
     }
 }
 
+// A key of a well the computer plays means nothing: not even a refused turn.
+Intention intentionDuJoueur(Intention intention) {
+    return intention.puits >= 0 && pilote(intention.puits).ordinateur ? Intention{} : intention;
+}
+
 } // namespace
 
 void compterIssue() {
@@ -90,6 +96,7 @@ Verdict verdict() {
 }
 
 void seconde() {
+    const Observation vue;
     if (enPause) {
         return;
     }
@@ -98,6 +105,11 @@ void seconde() {
 }
 
 void appuyerTouche(unsigned char touche) {
+    const Observation vue(intentionDuJoueur(intentionTouche(touche)));
+    if (touche == toucheSon) {
+        signalerFait({Evenement::toucheSon, -1});
+        return;
+    }
     if (touche == 'p' || touche == 'P' || touche == toucheEchap) {
         basculerPause();
         return;
@@ -121,6 +133,7 @@ void appuyerTouche(unsigned char touche) {
 }
 
 void appuyerToucheSpeciale(int touche, Instant maintenant) {
+    const Observation vue(intentionDuJoueur(intentionToucheSpeciale(touche)));
     if (touche == toucheF2) {
         nouveauMatch();
         return;
@@ -152,15 +165,18 @@ void nouveauMatch() {
     issueComptee = false;
     arreterRepetitions();
     oublierCoups();
+    matchRecommence();
 }
 
 // Held keys stop with the pause: after it, the players press again.
 void basculerPause() {
+    const Observation vue;
     enPause = !enPause;
     arreterRepetitions();
 }
 
 void mettreEnPause() {
+    const Observation vue;
     enPause = true;
     arreterRepetitions();
 }

@@ -10,15 +10,21 @@ namespace harness {
 
 namespace {
 
-// Under LeakSanitizer, Mesa unloads its driver before the leak report, whose stacks then cannot
-// say that the driver made them; the sanitizer build names the driver here so that the game
-// keeps it loaded (with the sanitizer's runtime first, as it requires).
+// The game's sound goes to SDL's null audio device, which plays nothing but works as a device
+// does, unless the caller chose a driver (the sound tests do). Under LeakSanitizer, Mesa unloads
+// its driver before the leak report, whose stacks then cannot say that the driver made them; the
+// sanitizer build names the driver here so that the game keeps it loaded (with the sanitizer's
+// runtime first, as it requires).
 std::vector<std::string> gameEnvironment() {
-    const char *preload = std::getenv("CUBEFALL_GAME_LD_PRELOAD");
-    if (preload == nullptr || *preload == '\0') {
-        return {};
+    std::vector<std::string> settings;
+    if (std::getenv("SDL_AUDIODRIVER") == nullptr) {
+        settings.push_back("SDL_AUDIODRIVER=dummy");
     }
-    return {std::string("LD_PRELOAD=") + preload};
+    const char *preload = std::getenv("CUBEFALL_GAME_LD_PRELOAD");
+    if (preload != nullptr && *preload != '\0') {
+        settings.push_back(std::string("LD_PRELOAD=") + preload);
+    }
+    return settings;
 }
 
 } // namespace
