@@ -1,7 +1,10 @@
 // The share of one core that the running game takes in a window of 500 x 500 over ten seconds,
 // with no key and with a key every 250 ms, beside the same game built to draw a frame every
 // interval whatever happens (as it once did), an empty GLUT window drawing 20 frames a second, and
-// the game with the computer playing one well at Hard.
+// the game with the computer playing one well at Hard. The game runs twice: with its sound on
+// SDL's null audio device, which mixes and paces like a real one without a sound card, and with no
+// audio device at all (a driver that does not exist), so the difference is what sound costs; the
+// others run without sound.
 // The contenders take turns, round after round, so that they share the machine's moods; the
 // X server's share during each run is reported beside the program's.
 #include "game.h"
@@ -26,10 +29,13 @@ constexpr double goalQuiet = 1;
 constexpr double goalKeys = 2;
 constexpr double goalComputer = 3;
 const char *const computerHard = "game, computer Hard at the right";
+constexpr double goalSound = 1;
+constexpr double goalSoundAdds = 0.5;
 
 struct Contender {
     const char *name;
     const char *binary;
+    const char *audioDriver = "nonexistent";
     // Keys pressed once the first frame shows, before the measure.
     std::vector<const char *> setup = {};
 };
@@ -43,7 +49,9 @@ struct Share {
 std::optional<Share> measure(const Contender &contender, bool withKeys, pid_t server) {
     harness::GameFolder folder;
     harness::putPictures(folder, CUBEFALL_PICTURES, harness::Pictures::both);
+    setenv("SDL_AUDIODRIVER", contender.audioDriver, 1);
     harness::Game game(contender.binary, folder);
+    unsetenv("SDL_AUDIODRIVER");
     if (!game.waitForFirstFrame()) {
         std::fprintf(stderr, "%s: no frame\n%s", contender.name, game.errorOutput().c_str());
         return std::nullopt;
@@ -91,9 +99,10 @@ int main(int argc, char **argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2;
     const std::vector<Contender> contenders = {
         {"game", CUBEFALL_GAME},
+        {"game with sound", CUBEFALL_GAME, "dummy"},
         {"game drawing every frame", CUBEFALL_GAME_EVERY_FRAME},
         {"empty window, 20 frames a second", CUBEFALL_EMPTY_WINDOW},
-        {computerHard, CUBEFALL_GAME, {"F4", "F4", "F4"}},
+        {computerHard, CUBEFALL_GAME, "nonexistent", {"F4", "F4", "F4"}},
     };
     const auto server = xServerPid();
     if (!server) {
@@ -141,6 +150,15 @@ int main(int argc, char **argv) {
                     "every frame\n",
                     withKeys ? "keys every 250 ms" : "no keys", game, goal,
                     game <= goal ? "met" : "MISSED", game > 0 ? every / game : 0);
+    }
+    for (const bool withKeys : {false, true}) {
+        const double game = medians[{"game", withKeys}];
+        const double sound = medians[{"game with sound", withKeys}];
+        std::printf("game with sound, %s: %.2f %%, %+.2f %% for the sound (goal: %s): %s\n",
+                    withKeys ? "keys every 250 ms" : "no keys", sound, sound - game,
+                    withKeys ? "adds at most 0.5 %" : "at most 1 % in all",
+                    (withKeys ? sound - game <= goalSoundAdds : sound <= goalSound) ? "met"
+                                                                                    : "MISSED");
     }
     const double computer = medians[{computerHard, false}];
     std::printf("%s, no keys: %.2f %% (goal: at most %.0f %%): %s\n", computerHard, computer,

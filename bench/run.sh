@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (the bench preset) and runs them: in a virtual X server, the share of a
 # core that the game takes in a window, beside the game drawing every frame and an empty window,
-# the contenders taking turns; the time of one frame, new and with both wells full, at three
+# the contenders taking turns, the game with and without sound; the time from an event to its
+# sound; the time of one frame, new and with both wells full, at three
 # window sizes; then the decoder beside stb_image, from a file and from memory, the contenders
 # interleaved. Further arguments go to the frame and decoder benchmarks (Google Benchmark's
 # options, e.g. --benchmark_format=json, which the decoder's own loop ignores; it takes
@@ -17,8 +18,11 @@ cmake --preset bench
 cmake --build --preset bench -j 2
 
 screen=(-s "-screen 0 1280x1024x24")
-echo "== CPU: the game in a 500 x 500 window, 10 s with no key and with keys, beside drawing every frame and an empty window"
+echo "== CPU: the game in a 500 x 500 window, 10 s with no key and with keys, with and without sound, beside drawing every frame and an empty window"
 xvfb-run -a "${screen[@]}" build-bench/bench/bench_cpu "${CUBEFALL_CPU_ROUNDS:-2}"
+echo
+echo "== From an event to its sound being mixed, on SDL's null audio device"
+build-bench/bench/bench_latence_son
 echo
 echo "== One frame at 300 x 300, 500 x 500 and 1280 x 960, a new game and both wells full"
 xvfb-run -a "${screen[@]}" build-bench/bench/bench_frame "$@"

@@ -9,6 +9,8 @@
 #include "reglages_du_jeu.h"
 #include "reveil.h"
 #include "scene.h"
+#include "son.h"
+#include "son_du_jeu.h"
 #include "textures.h"
 
 #include <GL/freeglut.h>
@@ -47,8 +49,10 @@ int demarrer(int argc, char **argv) {
         return 1;
     }
 
-    // The sound and full screen it holds come with their own parts of the game.
-    chargerReglages();
+    // The file's sound setting once the sound is there; its full screen waits for the window's.
+    const Reglages reglages = chargerReglages();
+    brancherSon();
+    couperSon(!reglages.son);
     suivreReglages();
 
     glEnable(GL_TEXTURE_2D);

@@ -14,7 +14,7 @@ static_assert(toucheF2 == GLUT_KEY_F2 && toucheF3 == GLUT_KEY_F3 && toucheF4 == 
                   toucheDroite == GLUT_KEY_RIGHT && toucheBas == GLUT_KEY_DOWN,
               "the match's key codes are GLUT's");
 
-// What a key changes that the player keeps (who plays a well) is written at once.
+// What a key changes that the player keeps (who plays a well, the sound) is written at once.
 void toucheGlut(unsigned char touche, int, int) {
     enfoncerTouche(touche, maintenant());
     retenirChangements();

@@ -5,6 +5,7 @@
 #include "noms_touches.h"
 #include "pilotes.h"
 #include "reveil.h"
+#include "son.h"
 #include "touches_joueurs.h"
 #include "touches_position.h"
 
@@ -21,11 +22,12 @@ bool ecrivable = false;
 // What the game lets the player change, as last seen.
 struct Etat {
     Pilote pilotes[2];
+    bool son;
 };
 std::optional<Etat> vu;
 
 Etat etatActuel() {
-    return {{pilote(0), pilote(1)}};
+    return {{pilote(0), pilote(1)}, !sonCoupe()};
 }
 
 void dire(const std::string &message) {
@@ -109,6 +111,9 @@ void retenirChangements() {
         if (!(maintenant.pilotes[puits] == vu->pilotes[puits])) {
             ecrire(changementPilote(puits, maintenant.pilotes[puits]));
         }
+    }
+    if (maintenant.son != vu->son) {
+        ecrire(changementSon(maintenant.son));
     }
     vu = maintenant;
 }

@@ -10,7 +10,7 @@
 // on the keyboard). Returns what was read, for what is applied elsewhere (sound, full screen).
 Reglages chargerReglages();
 
-// From now on, what the player changes (who plays each well) is written into the file as soon
+// From now on, what the player changes (who plays each well, the sound) is written into the file as soon
 // as it changes. What stands now, whether the file's or the command line's for this run, counts
 // as already written.
 void suivreReglages();

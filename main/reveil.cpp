@@ -1,11 +1,13 @@
 #include "reveil.h"
 
+#include "avis.h"
 #include "clavier_bureau.h"
 #include "echeance.h"
 #include "match.h"
 #include "pilotes.h"
 #include "scene.h"
 #include "seance.h"
+#include "son.h"
 #include "touches_tenues.h"
 
 #include <GL/freeglut.h>
@@ -33,18 +35,31 @@ void reveiller(int jeton) {
         relacherTouches();
     }
     const Instant t = maintenant();
+    const std::optional<Instant> finSons = finDesSons();
+    if (finSons && *finSons <= t) {
+        arreterSiSilence(t);
+    }
     bool change = false;
     const std::optional<Instant> repetition = prochaineRepetition();
+    const std::optional<Instant> avis = finAvis();
     if (repetition && *repetition <= t) {
         repeterTouches(t);
         change = true;
     }
     change = jouerOrdinateurs(t) || change;
-    if (change) {
+    // The notice's time up is a change too: a frame without it.
+    if (change || (avis && *avis <= t)) {
         signalerChangement();
     } else {
         planifier();
     }
+}
+
+std::optional<Instant> auPlusTot(std::optional<Instant> a, std::optional<Instant> b) {
+    if (!a || !b) {
+        return a ? a : b;
+    }
+    return std::min(*a, *b);
 }
 
 } // namespace
@@ -66,12 +81,16 @@ void planifier() {
     if (delai && *delai == 0) {
         glutPostRedisplay();
     }
-    std::optional<Instant> echeance = prochaineRepetition();
-    if (const std::optional<Instant> coup = prochainCoupOrdinateur(t)) {
-        echeance = std::min(echeance.value_or(*coup), *coup);
-    }
+    std::optional<Instant> echeance = auPlusTot(prochaineRepetition(), prochainCoupOrdinateur(t));
     if (delai && *delai > 0) {
-        echeance = std::min(echeance.value_or(t + *delai), t + *delai);
+        echeance = auPlusTot(echeance, t + *delai);
+    }
+    // The device sleeps once the sounds have ended; a notice past its time waits for the frame
+    // already asked for.
+    echeance = auPlusTot(echeance, finDesSons());
+    const std::optional<Instant> avis = finAvis();
+    if (avis && *avis > t) {
+        echeance = auPlusTot(echeance, avis);
     }
     if (!echeance || (reveilPrevu && *reveilPrevu <= *echeance)) {
         return;

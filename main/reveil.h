@@ -5,7 +5,8 @@
 // When the game wakes up. Between events GLUT waits and the game sleeps: a frame is drawn only
 // when the picture may have changed (a step, a key, a repeat, a pause), at most one every frame
 // interval, and every interval while the camera sways; a held key wakes the game when its
-// repeat is due, and the computer when its next key is.
+// repeat is due, the computer when its next key is, the sound when its device may sleep or close,
+// a notice when it must go.
 
 // GLUT's clock, in milliseconds: the one frames and key repeats are timed on.
 Instant maintenant();

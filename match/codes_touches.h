@@ -13,3 +13,5 @@ constexpr int toucheBas = 103;
 // Characters of the keys the sitting adds.
 constexpr unsigned char toucheEntree = '\r';
 constexpr unsigned char toucheEchap = 27;
+// Sound off and on: the match only reports it.
+constexpr unsigned char toucheSon = 'm';

@@ -1,6 +1,7 @@
 #include "pilotes.h"
 
 #include "codes_touches.h"
+#include "faits.h"
 #include "joueurs.h"
 #include "match.h"
 #include "ordinateur.h"
@@ -74,6 +75,8 @@ std::string nomPilote(int n) {
 }
 
 void agir(int n, Action action) {
+    constexpr Geste gestes[] = {Geste::gauche, Geste::droite, Geste::tourner, Geste::descendre};
+    const Observation vue(Intention{n, gestes[static_cast<int>(action)]});
     if (enPause) {
         return;
     }

@@ -1,6 +1,7 @@
 #include "seance.h"
 
 #include "codes_touches.h"
+#include "faits.h"
 #include "joueurs.h"
 #include "match.h"
 #include "pilotes.h"
@@ -29,6 +30,11 @@ bool jouerTouche(Touche touche) {
         agir(commande->puits, commande->action);
     }
     return true;
+}
+
+// A key of a well the computer plays means nothing: not even a refused turn.
+Intention intentionDuJoueur(Intention intention) {
+    return intention.puits >= 0 && pilote(intention.puits).ordinateur ? Intention{} : intention;
 }
 
 } // namespace
@@ -73,6 +79,7 @@ Verdict verdict() {
 }
 
 void seconde() {
+    const Observation vue;
     if (enPause) {
         return;
     }
@@ -81,6 +88,11 @@ void seconde() {
 }
 
 void appuyerTouche(unsigned char touche) {
+    const Observation vue(intentionDuJoueur(intentionTouche(touche)));
+    if (touche == toucheSon) {
+        signalerFait({Evenement::toucheSon, -1});
+        return;
+    }
     if (touche == 'p' || touche == 'P' || touche == toucheEchap) {
         basculerPause();
         return;
@@ -103,6 +115,7 @@ void appuyerTouche(unsigned char touche) {
 }
 
 void appuyerToucheSpeciale(int touche, Instant maintenant) {
+    const Observation vue(intentionDuJoueur(intentionToucheSpeciale(touche)));
     if (touche == toucheF2) {
         nouveauMatch();
         return;
@@ -127,15 +140,18 @@ void nouveauMatch() {
     issueComptee = false;
     arreterRepetitions();
     oublierCoups();
+    matchRecommence();
 }
 
 // Held keys stop with the pause: after it, the players press again.
 void basculerPause() {
+    const Observation vue;
     enPause = !enPause;
     arreterRepetitions();
 }
 
 void mettreEnPause() {
+    const Observation vue;
     enPause = true;
     arreterRepetitions();
 }

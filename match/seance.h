@@ -23,9 +23,10 @@ Verdict verdict();
 // The timer's step: the match's one-second step unless paused.
 void seconde();
 
-// A key event as GLUT reports it: first the keys of the sitting (p and Escape pause, Return and
-// Space start the next match once this one is over, F2 at any time, F3 and F4 change who plays
-// the left and the right well), then the players' keys, unless the computer plays their well.
+// A key event as GLUT reports it: first the keys of the sitting (m the sound's, reported only; p
+// and Escape pause, Return and Space start the next match once this one is over, F2 at any time,
+// F3 and F4 change who plays the left and the right well), then the players' keys, unless the
+// computer plays their well. Each reports what it changed (faits.h).
 void appuyerTouche(unsigned char touche);
 void appuyerToucheSpeciale(int touche, Instant maintenant = 0);
 

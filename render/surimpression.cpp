@@ -1,5 +1,6 @@
 #include "surimpression.h"
 
+#include "avis.h"
 #include "joueurs.h"
 #include "pilotes.h"
 #include "scene.h"
@@ -156,6 +157,14 @@ void dessinerPause() {
                  clair);
 }
 
+// A notice such as "Sound off", low in the middle, clear of the wells' tops and the pause.
+void dessinerAvis(const std::string &texte) {
+    const float centreX = static_cast<float>(largeurFenetre) / 2;
+    const float largeur = static_cast<float>(largeurTexte(policeMoyenne, texte) + 32);
+    panneau(centreX, 40, largeur, 34);
+    ecrireCentre(policeMoyenne, texte, centreX, 34, clair);
+}
+
 } // namespace
 
 void dessinerSurimpression() {
@@ -175,6 +184,9 @@ void dessinerSurimpression() {
     }
     if (enPause) {
         dessinerPause();
+    }
+    if (const auto avis = avisAMontrer(dernierTemps)) {
+        dessinerAvis(*avis);
     }
 
     // The scene counts on texturing and a white colour when it draws the next frame.

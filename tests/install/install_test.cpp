@@ -31,7 +31,12 @@ TEST_F(InstallTree, PutsTheGameInBinAndItsPicturesInShareCubefall) {
     const auto game = prefix() / "bin/cubefall";
     ASSERT_TRUE(fs::is_regular_file(game)) << installation->output();
     EXPECT_NE(fs::status(game).permissions() & fs::perms::owner_exec, fs::perms::none);
-    for (const char *name : {"bois.bmp", "metal.bmp"}) {
+    // Its pictures and its sounds, beside each other.
+    for (const char *name :
+         {"bois.bmp", "metal.bmp", "deplacement.wav", "rotation.wav", "rotation_refusee.wav",
+          "pose.wav", "lignes1.wav", "lignes2.wav", "lignes3.wav", "lignes4.wav",
+          "lignes_envoyees.wav", "lignes_recues.wav", "debordement.wav", "victoire.wav",
+          "pause.wav", "reprise.wav"}) {
         const auto installed = prefix() / "share/cubefall" / name;
         ASSERT_TRUE(fs::is_regular_file(installed)) << installation->output();
         EXPECT_EQ(readFile(installed), readFile(builtPictures() / name)) << name;

@@ -2,6 +2,7 @@
 #include "pilotes.h"
 #include "reglages.h"
 #include "reglages_du_jeu.h"
+#include "son.h"
 #include "touches_position.h"
 
 #include <gtest/gtest.h>
@@ -109,7 +110,7 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
     }
 }
 
-// F3 and F4 in play are written into the file at once, every other line kept; what stood at
+// F3, F4 and m in play are written into the file at once, every other line kept; what stood at
 // the start (the file's, or the command line's) is not written back.
 TEST(Reglages, AChangeInPlayIsWrittenAndReadBack) {
     const fs::path dossier = dossierDeTest();
@@ -134,16 +135,19 @@ TEST(Reglages, AChangeInPlayIsWrittenAndReadBack) {
     EXPECT_EQ(lire(fichier), "# my keys\n[left well]\ncontroller = computer:expert ; strong\n"
                              "left = q\n\n[later]\nkept = 1\n");
     pilotSuivant(1, 0);
+    couperSon(true); // as m does
     retenirChangements();
     EXPECT_EQ(lire(fichier), "# my keys\n[left well]\ncontroller = computer:expert ; strong\n"
                              "left = q\n\n[later]\nkept = 1\n\n[right well]\n"
-                             "controller = computer:medium\n");
+                             "controller = computer:medium\n\n[game]\nsound = off\n");
 
     choisirPilote(0, {});
     choisirPilote(1, {});
-    chargerReglages();
+    couperSon(false);
+    const Reglages relu = chargerReglages();
     EXPECT_EQ(pilote(0), ordinateur(Niveau::expert));
     EXPECT_EQ(pilote(1), ordinateur(Niveau::moyen));
+    EXPECT_FALSE(relu.son);
     choisirPilote(0, {});
     choisirPilote(1, {});
     if (avait) {

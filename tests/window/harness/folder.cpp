@@ -44,6 +44,11 @@ void putPictures(const GameFolder &folder, const std::filesystem::path &pictures
     if (which == Pictures::both || which == Pictures::metalOnly) {
         folder.copyIn(picturesDir / "metal.bmp");
     }
+    for (const auto &entry : std::filesystem::directory_iterator(picturesDir)) {
+        if (entry.path().extension() == ".wav") {
+            folder.copyIn(entry.path());
+        }
+    }
 }
 
 } // namespace harness

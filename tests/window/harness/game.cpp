@@ -12,11 +12,16 @@ namespace {
 
 // The game's settings come from a folder of the run's own (config/cubefall/cubefall.conf
 // beside its output), never from the user's: what a test changes in play stays with the test.
-// Under LeakSanitizer, Mesa unloads its driver before the leak report, whose stacks then cannot
-// say that the driver made them; the sanitizer build names the driver here so that the game
-// keeps it loaded (with the sanitizer's runtime first, as it requires).
+// The game's sound goes to SDL's null audio device, which plays nothing but works as a device
+// does, unless the caller chose a driver (the sound tests do). Under LeakSanitizer, Mesa unloads
+// its driver before the leak report, whose stacks then cannot say that the driver made them; the
+// sanitizer build names the driver here so that the game keeps it loaded (with the sanitizer's
+// runtime first, as it requires).
 std::vector<std::string> gameEnvironment(const std::filesystem::path &logDir) {
     std::vector<std::string> settings = {"XDG_CONFIG_HOME=" + (logDir / "config").string()};
+    if (std::getenv("SDL_AUDIODRIVER") == nullptr) {
+        settings.push_back("SDL_AUDIODRIVER=dummy");
+    }
     const char *preload = std::getenv("CUBEFALL_GAME_LD_PRELOAD");
     if (preload != nullptr && *preload != '\0') {
         settings.push_back(std::string("LD_PRELOAD=") + preload);
