@@ -47,7 +47,7 @@ int demarrer(int argc, char **argv) {
         return 1;
     }
 
-    brancherSon();
+    brancherSon(dossiers);
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT, GL_FILL);
     glEnable(GL_CULL_FACE);
