@@ -1,6 +1,7 @@
 #include "evenements.h"
 
 #include "codes_touches.h"
+#include "plein_ecran.h"
 #include "reveil.h"
 #include "scene.h"
 #include "seance.h"
@@ -9,9 +10,8 @@
 #include <GL/freeglut.h>
 
 static_assert(toucheF2 == GLUT_KEY_F2 && toucheF3 == GLUT_KEY_F3 && toucheF4 == GLUT_KEY_F4 &&
-                  toucheGauche == GLUT_KEY_LEFT &&
-                  toucheHaut == GLUT_KEY_UP && toucheDroite == GLUT_KEY_RIGHT &&
-                  toucheBas == GLUT_KEY_DOWN,
+                  toucheGauche == GLUT_KEY_LEFT && toucheHaut == GLUT_KEY_UP &&
+                  toucheDroite == GLUT_KEY_RIGHT && toucheBas == GLUT_KEY_DOWN,
               "the match's key codes are GLUT's");
 
 void toucheGlut(unsigned char touche, int, int) {
@@ -23,12 +23,20 @@ void toucheRelacheeGlut(unsigned char touche, int, int) {
     relacherTouche(touche);
 }
 
+// F11 is the window's, not the match's: it never reaches the players' keys.
 void toucheSpecialeGlut(int touche, int, int) {
+    if (touche == GLUT_KEY_F11) {
+        basculerPleinEcran();
+        return;
+    }
     enfoncerToucheSpeciale(touche, maintenant());
     signalerChangement();
 }
 
 void toucheSpecialeRelacheeGlut(int touche, int, int) {
+    if (touche == GLUT_KEY_F11) {
+        return;
+    }
     relacherToucheSpeciale(touche);
 }
 

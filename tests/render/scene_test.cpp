@@ -1,3 +1,4 @@
+#include "aide_touches.h"
 #include "journal.h"
 
 #include "partie_test.h"
@@ -249,22 +250,34 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         std::vector<std::string> textes;
     };
     const std::string relance = "Return or Space: new match";
+    // The pause lists every key of the help, each group's title first.
+    std::vector<std::string> pause = {"0",      "Player", "0",
+                                      "Player", "Paused", "p or Escape: play on"};
+    for (const GroupeAide &groupe : aideTouches()) {
+        pause.push_back(groupe.titre);
+        for (const LigneAide &ligne : groupe.lignes) {
+            pause.push_back(ligne.touche);
+            pause.push_back(ligne.effet);
+        }
+    }
     const std::vector<Cas> cas = {
-        {"scores", [] { modifier(joueur1, [](partieTest &t) { t.score = 1250; }); }, {"1250", "0"}},
+        {"scores",
+         [] { modifier(joueur1, [](partieTest &t) { t.score = 1250; }); },
+         {"1250", "Player", "0", "Player"}},
         {"garbage waiting",
          [] {
              modifier(joueur2, [](partieTest &t) { t.penalite = 2; });
              modifier(joueur1, [](partieTest &t) { t.penalite = 1; });
          },
-         {"0", "+1 row", "0", "+2 rows"}},
+         {"0", "Player", "+1 row", "0", "Player", "+2 rows"}},
         {"verdict and tally",
          [] {
              modifier(joueur1, [](partieTest &t) { t.fini = true; });
              victoires1 = 2;
              victoires2 = 1;
          },
-         {"0", "0", "Loser", relance, "Winner", relance, "2 - 1"}},
-        {"pause", [] { enPause = true; }, {"0", "0", "Paused", "p or Escape: play on"}},
+         {"0", "Player", "0", "Player", "Loser", relance, "Winner", relance, "2 - 1"}},
+        {"pause", [] { enPause = true; }, pause},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
