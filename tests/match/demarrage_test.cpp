@@ -3,7 +3,9 @@
 #include "dossiers_donnees.h"
 #include "evenements.h"
 #include "fakegl.h"
+#include "ligne_commande.h"
 #include "minuterie.h"
+#include "pilotes.h"
 #include "reveil.h"
 #include "scene.h"
 #include "textures.h"
@@ -17,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -231,6 +234,177 @@ TEST_F(Demarrage, LesFichiersSontCherchesIciPuisPresDuJeuInstalle) {
     EXPECT_EQ(nommerDossiersDonnees(dossiers), dossierCourant() + ", " +
                                                    (dossier / "share/cubefall").string() + " or " +
                                                    installe.string());
+}
+
+std::string lireFichier(const fs::path &chemin) {
+    std::ifstream entree(chemin);
+    return std::string(std::istreambuf_iterator<char>(entree), {});
+}
+
+struct Issue {
+    int statut;
+    std::string sortie;
+    std::string erreur;
+};
+
+// The game itself, without a display, as a user types it in a terminal.
+Issue lancerSansEcran(const std::vector<std::string> &arguments) {
+    std::string commande = "env -u DISPLAY '" CUBEFALL_GAME "'";
+    for (const std::string &a : arguments) {
+        commande += " '" + a + "'";
+    }
+    const int brut = std::system((commande + " >sortie.txt 2>erreur.txt").c_str());
+    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, lireFichier("sortie.txt"),
+            lireFichier("erreur.txt")};
+}
+
+// The command line is read whole before anything of GLUT: help, version and mistakes open no
+// window (the game itself answers them without a display), GLUT's own options reach glutInit in
+// their order, and the game's options are applied once the window is there.
+TEST_F(Demarrage, LaLigneDeCommande) {
+    for (const char *nom : {"bois.bmp", "metal.bmp"}) {
+        fs::copy_file(fs::path(CUBEFALL_IMAGES) / nom, nom);
+    }
+    const std::string essayer = "Try 'cubefall --help'.\n";
+    const std::string version = "cubefall " CUBEFALL_VERSION "\n";
+    const Pilote joueur{}, moyen{true, Niveau::moyen}, facile{true, Niveau::facile},
+        expert{true, Niveau::expert};
+    struct cas {
+        std::vector<std::string> arguments;
+        // For what does not play: the status, standard output (its start) and error.
+        int statut;
+        std::string sortie;
+        std::string erreur;
+        // For what plays: what glutInit gets, and what is applied.
+        std::string glut;
+        bool pleinEcran = false;
+        bool sonCoupe = false;
+        Pilote gauche{}, droite{};
+    };
+    const std::string invalide = ": player, computer or computer:easy|medium|hard|expert\n";
+    for (const cas &c : {
+             cas{{"--help"}, 0, "Usage: cubefall [OPTION]...\n", "", ""},
+             cas{{"--left=computer", "-h", "--bogus"}, 0, "Usage: cubefall", "", ""},
+             cas{{"--version"}, 0, version, "", ""},
+             cas{{"--bogus"}, 2, "", "cubefall: unrecognized option '--bogus'\n" + essayer, ""},
+             cas{{"-x"}, 2, "", "cubefall: invalid option -- 'x'\n" + essayer, ""},
+             cas{{"--left=robot"},
+                 2,
+                 "",
+                 "cubefall: invalid KIND 'robot' for --left" + invalide + essayer,
+                 ""},
+             cas{{"--right", "computer:genius"},
+                 2,
+                 "",
+                 "cubefall: invalid KIND 'computer:genius' for --right" + invalide + essayer,
+                 ""},
+             cas{{"--right=computer:"},
+                 2,
+                 "",
+                 "cubefall: invalid KIND 'computer:' for --right" + invalide + essayer,
+                 ""},
+             cas{{"--left"},
+                 2,
+                 "",
+                 "cubefall: option '--left' requires an argument\n" + essayer,
+                 ""},
+             cas{{"--mute=yes"},
+                 2,
+                 "",
+                 "cubefall: option '--mute' doesn't allow an argument\n" + essayer,
+                 ""},
+             cas{{"-geometry"},
+                 2,
+                 "",
+                 "cubefall: option '-geometry' requires an argument\n" + essayer,
+                 ""},
+             cas{{"--", "--mute"}, 2, "", "cubefall: unexpected argument '--mute'\n" + essayer, ""},
+             cas{{"-geometry", "300x200", "--left=computer", "-display", ":9", "--right",
+                  "computer:expert", "--mute", "-iconic"},
+                 -1,
+                 "",
+                 "",
+                 "cubefall -geometry 300x200 -display :9 -iconic",
+                 false,
+                 true,
+                 moyen,
+                 expert},
+             cas{{"--fullscreen", "-sync", "--left=computer:easy", "-gldebug", "-direct",
+                  "-indirect", "--right=player"},
+                 -1,
+                 "",
+                 "",
+                 "cubefall -sync -gldebug -direct -indirect",
+                 true,
+                 false,
+                 facile,
+                 joueur},
+             cas{{"--fullscreen", "--fullscreen", "--left=computer:expert", "--left=player"},
+                 -1,
+                 "",
+                 "",
+                 "cubefall",
+                 true,
+                 false,
+                 joueur,
+                 joueur},
+         }) {
+        std::string ligne;
+        for (const std::string &a : c.arguments) {
+            ligne += " " + a;
+        }
+        SCOPED_TRACE("cubefall" + ligne);
+        std::vector<std::string> textes = {"cubefall"};
+        textes.insert(textes.end(), c.arguments.begin(), c.arguments.end());
+        std::vector<char *> argv;
+        for (std::string &t : textes) {
+            argv.push_back(t.data());
+        }
+        argv.push_back(nullptr);
+        for (int puits = 0; puits < 2; ++puits) {
+            choisirPilote(puits, joueur);
+        }
+
+        fakegl::reset();
+        ::testing::internal::CaptureStdout();
+        ::testing::internal::CaptureStderr();
+        const int statut = demarrer(static_cast<int>(textes.size()), argv.data());
+        const std::string sortie = ::testing::internal::GetCapturedStdout();
+        const std::string erreur = ::testing::internal::GetCapturedStderr();
+
+        if (c.statut >= 0) {
+            EXPECT_EQ(fakegl::calls().size(), 0u);
+            EXPECT_EQ(statut, c.statut);
+            EXPECT_EQ(sortie.substr(0, c.sortie.size()), c.sortie);
+            EXPECT_EQ(sortie.empty(), c.sortie.empty());
+            EXPECT_EQ(erreur, c.erreur);
+            const Issue jeu = lancerSansEcran(c.arguments);
+            EXPECT_EQ(jeu.statut, statut);
+            EXPECT_EQ(jeu.sortie, sortie);
+            EXPECT_EQ(jeu.erreur, erreur);
+            continue;
+        }
+        EXPECT_EQ(statut, 0);
+        EXPECT_EQ(erreur, "");
+        ASSERT_EQ(fakegl::callsNamed("glutInit").size(), 1u);
+        EXPECT_EQ(fakegl::callsNamed("glutInit")[0].text, c.glut);
+        EXPECT_EQ(fakegl::count("glutFullScreen"), c.pleinEcran ? 1u : 0u);
+        EXPECT_EQ(lireLigneCommande(static_cast<int>(textes.size()), argv.data()).sonCoupe,
+                  c.sonCoupe);
+        EXPECT_TRUE(pilote(0) == c.gauche);
+        EXPECT_TRUE(pilote(1) == c.droite);
+        if (c.pleinEcran) {
+            // F11 gives the window back, at the size and place it had.
+            fakegl::reset();
+            toucheSpecialeGlut(GLUT_KEY_F11, 0, 0);
+            EXPECT_EQ(fakegl::names(),
+                      (std::vector<std::string>{"glutLeaveFullScreen", "glutPositionWindow",
+                                                "glutReshapeWindow"}));
+        }
+    }
+    for (int puits = 0; puits < 2; ++puits) {
+        choisirPilote(puits, joueur);
+    }
 }
 
 } // namespace
