@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -236,133 +237,69 @@ TEST_F(Demarrage, LesFichiersSontCherchesIciPuisPresDuJeuInstalle) {
                                                    installe.string());
 }
 
-std::string lireFichier(const fs::path &chemin) {
-    std::ifstream entree(chemin);
-    return std::string(std::istreambuf_iterator<char>(entree), {});
-}
-
-struct Issue {
-    int statut;
+// The game itself, without a display, as typed in a terminal: its status and all it wrote.
+std::pair<int, std::string> lancerSansEcran(const std::string &ligne) {
+    FILE *jeu = popen(("env -u DISPLAY '" CUBEFALL_GAME "' " + ligne + " 2>&1").c_str(), "r");
     std::string sortie;
-    std::string erreur;
-};
-
-// The game itself, without a display, as a user types it in a terminal.
-Issue lancerSansEcran(const std::vector<std::string> &arguments) {
-    std::string commande = "env -u DISPLAY '" CUBEFALL_GAME "'";
-    for (const std::string &a : arguments) {
-        commande += " '" + a + "'";
+    for (int c; jeu && (c = std::fgetc(jeu)) != EOF;) {
+        sortie += static_cast<char>(c);
     }
-    const int brut = std::system((commande + " >sortie.txt 2>erreur.txt").c_str());
-    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, lireFichier("sortie.txt"),
-            lireFichier("erreur.txt")};
+    const int brut = jeu ? pclose(jeu) : -1;
+    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, sortie};
 }
 
 // The command line is read whole before anything of GLUT: help, version and mistakes open no
 // window (the game itself answers them without a display), GLUT's own options reach glutInit in
-// their order, and the game's options are applied once the window is there.
+// their order, and the game's options are applied once the window is there. What is expected is
+// the start of standard output (status 0), the message (status 2), or, when the game plays,
+// glutInit's arguments and what was applied.
 TEST_F(Demarrage, LaLigneDeCommande) {
     for (const char *nom : {"bois.bmp", "metal.bmp"}) {
         fs::copy_file(fs::path(CUBEFALL_IMAGES) / nom, nom);
     }
-    const std::string essayer = "Try 'cubefall --help'.\n";
-    const std::string version = "cubefall " CUBEFALL_VERSION "\n";
-    const Pilote joueur{}, moyen{true, Niveau::moyen}, facile{true, Niveau::facile},
-        expert{true, Niveau::expert};
+    const std::string invalide = ": player, computer or computer:easy|medium|hard|expert";
     struct cas {
-        std::vector<std::string> arguments;
-        // For what does not play: the status, standard output (its start) and error.
-        int statut;
-        std::string sortie;
-        std::string erreur;
-        // For what plays: what glutInit gets, and what is applied.
-        std::string glut;
-        bool pleinEcran = false;
-        bool sonCoupe = false;
-        Pilote gauche{}, droite{};
-    };
-    const std::string invalide = ": player, computer or computer:easy|medium|hard|expert\n";
-    for (const cas &c : {
-             cas{{"--help"}, 0, "Usage: cubefall [OPTION]...\n", "", ""},
-             cas{{"--left=computer", "-h", "--bogus"}, 0, "Usage: cubefall", "", ""},
-             cas{{"--version"}, 0, version, "", ""},
-             cas{{"--bogus"}, 2, "", "cubefall: unrecognized option '--bogus'\n" + essayer, ""},
-             cas{{"-x"}, 2, "", "cubefall: invalid option -- 'x'\n" + essayer, ""},
-             cas{{"--left=robot"},
-                 2,
-                 "",
-                 "cubefall: invalid KIND 'robot' for --left" + invalide + essayer,
-                 ""},
-             cas{{"--right", "computer:genius"},
-                 2,
-                 "",
-                 "cubefall: invalid KIND 'computer:genius' for --right" + invalide + essayer,
-                 ""},
-             cas{{"--right=computer:"},
-                 2,
-                 "",
-                 "cubefall: invalid KIND 'computer:' for --right" + invalide + essayer,
-                 ""},
-             cas{{"--left"},
-                 2,
-                 "",
-                 "cubefall: option '--left' requires an argument\n" + essayer,
-                 ""},
-             cas{{"--mute=yes"},
-                 2,
-                 "",
-                 "cubefall: option '--mute' doesn't allow an argument\n" + essayer,
-                 ""},
-             cas{{"-geometry"},
-                 2,
-                 "",
-                 "cubefall: option '-geometry' requires an argument\n" + essayer,
-                 ""},
-             cas{{"--", "--mute"}, 2, "", "cubefall: unexpected argument '--mute'\n" + essayer, ""},
-             cas{{"-geometry", "300x200", "--left=computer", "-display", ":9", "--right",
-                  "computer:expert", "--mute", "-iconic"},
-                 -1,
-                 "",
-                 "",
-                 "cubefall -geometry 300x200 -display :9 -iconic",
-                 false,
-                 true,
-                 moyen,
-                 expert},
-             cas{{"--fullscreen", "-sync", "--left=computer:easy", "-gldebug", "-direct",
-                  "-indirect", "--right=player"},
-                 -1,
-                 "",
-                 "",
-                 "cubefall -sync -gldebug -direct -indirect",
-                 true,
-                 false,
-                 facile,
-                 joueur},
-             cas{{"--fullscreen", "--fullscreen", "--left=computer:expert", "--left=player"},
-                 -1,
-                 "",
-                 "",
-                 "cubefall",
-                 true,
-                 false,
-                 joueur,
-                 joueur},
-         }) {
         std::string ligne;
-        for (const std::string &a : c.arguments) {
-            ligne += " " + a;
-        }
-        SCOPED_TRACE("cubefall" + ligne);
+        int statut; // -1: the game plays
+        std::string attendu;
+    };
+    for (const cas &c : {
+             cas{"--help", 0, "Usage: cubefall [OPTION]...\n"},
+             cas{"--left=computer -h --bogus", 0, "Usage: cubefall"},
+             cas{"--version", 0, "cubefall " CUBEFALL_VERSION "\n"},
+             cas{"--bogus", 2, "unrecognized option '--bogus'"},
+             cas{"--left=robot", 2, "invalid KIND 'robot' for --left" + invalide},
+             cas{"--right computer:genius", 2,
+                 "invalid KIND 'computer:genius' for --right" + invalide},
+             cas{"--left", 2, "option '--left' requires an argument"},
+             cas{"--mute=yes", 2, "option '--mute' doesn't allow an argument"},
+             cas{"-geometry", 2, "option '-geometry' requires an argument"},
+             cas{"-- --mute", 2, "unexpected argument '--mute'"},
+             cas{"-geometry 300x200 --left=computer -display :9 --right computer:expert --mute "
+                 "-iconic",
+                 -1,
+                 "cubefall -geometry 300x200 -display :9 -iconic; Computer · Medium; Computer · "
+                 "Expert; mute"},
+             cas{"--fullscreen -sync --left=computer:easy -gldebug -direct -indirect "
+                 "--right=player",
+                 -1,
+                 "cubefall -sync -gldebug -direct -indirect; Computer · Easy; Player; full screen"},
+             cas{"--fullscreen --fullscreen --left=computer:expert --left=player", -1,
+                 "cubefall; Player; Player; full screen"},
+         }) {
+        SCOPED_TRACE("cubefall " + c.ligne);
         std::vector<std::string> textes = {"cubefall"};
-        textes.insert(textes.end(), c.arguments.begin(), c.arguments.end());
+        std::istringstream mots(c.ligne);
+        for (std::string mot; mots >> mot;) {
+            textes.push_back(mot);
+        }
         std::vector<char *> argv;
         for (std::string &t : textes) {
             argv.push_back(t.data());
         }
         argv.push_back(nullptr);
         for (int puits = 0; puits < 2; ++puits) {
-            choisirPilote(puits, joueur);
+            choisirPilote(puits, Pilote{});
         }
 
         fakegl::reset();
@@ -375,37 +312,26 @@ TEST_F(Demarrage, LaLigneDeCommande) {
         if (c.statut >= 0) {
             EXPECT_EQ(fakegl::calls().size(), 0u);
             EXPECT_EQ(statut, c.statut);
-            EXPECT_EQ(sortie.substr(0, c.sortie.size()), c.sortie);
-            EXPECT_EQ(sortie.empty(), c.sortie.empty());
-            EXPECT_EQ(erreur, c.erreur);
-            const Issue jeu = lancerSansEcran(c.arguments);
-            EXPECT_EQ(jeu.statut, statut);
-            EXPECT_EQ(jeu.sortie, sortie);
-            EXPECT_EQ(jeu.erreur, erreur);
+            EXPECT_EQ(statut == 0 ? sortie.substr(0, c.attendu.size()) : erreur,
+                      statut == 0 ? c.attendu
+                                  : "cubefall: " + c.attendu + "\nTry 'cubefall --help'.\n");
+            EXPECT_EQ(statut == 0 ? erreur : sortie, "");
+            EXPECT_EQ(lancerSansEcran(c.ligne), std::make_pair(statut, sortie + erreur));
             continue;
         }
         EXPECT_EQ(statut, 0);
         EXPECT_EQ(erreur, "");
-        ASSERT_EQ(fakegl::callsNamed("glutInit").size(), 1u);
-        EXPECT_EQ(fakegl::callsNamed("glutInit")[0].text, c.glut);
         // Without a window manager (here, without a display) full screen is the window moved to
         // the corner at the screen's size.
-        EXPECT_EQ(fakegl::count("glutPositionWindow"), c.pleinEcran ? 1u : 0u);
-        EXPECT_EQ(lireLigneCommande(static_cast<int>(textes.size()), argv.data()).sonCoupe,
-                  c.sonCoupe);
-        EXPECT_TRUE(pilote(0) == c.gauche);
-        EXPECT_TRUE(pilote(1) == c.droite);
-        if (c.pleinEcran) {
-            // F11 gives the window back, at the size and place it had.
-            fakegl::reset();
-            toucheSpecialeGlut(GLUT_KEY_F11, 0, 0);
-            EXPECT_EQ(fakegl::names(),
-                      (std::vector<std::string>{"glXGetCurrentDisplay", "glutPositionWindow",
-                                                "glutReshapeWindow"}));
+        const bool plein = fakegl::count("glutPositionWindow") == 1;
+        const bool muet = lireLigneCommande(static_cast<int>(textes.size()), argv.data()).sonCoupe;
+        ASSERT_EQ(fakegl::callsNamed("glutInit").size(), 1u);
+        EXPECT_EQ(fakegl::callsNamed("glutInit")[0].text + "; " + nomPilote(0) + "; " +
+                      nomPilote(1) + (plein ? "; full screen" : "") + (muet ? "; mute" : ""),
+                  c.attendu);
+        if (plein) {
+            toucheSpecialeGlut(GLUT_KEY_F11, 0, 0); // back to the window, for the next case
         }
-    }
-    for (int puits = 0; puits < 2; ++puits) {
-        choisirPilote(puits, joueur);
     }
 }
 

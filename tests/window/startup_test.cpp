@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 
 using harness::Pictures;
 
@@ -95,53 +97,37 @@ TEST(StartUp, AnEmptyWoodPictureIsReportedAndTheGameRunsOnMetal) {
     EXPECT_TRUE(game.running());
 }
 
-// --fullscreen fills the screen from the start; F11 gives the window -geometry's size, and F11
-// twice more fills the screen and then gives the window back, at that size and place.
+// --fullscreen fills the screen from the start; F11 gives the window -geometry's size, fills the
+// screen again, and gives the window back at the same place.
 TEST(StartUp, FullScreenFromTheCommandLineAndF11) {
     harness::GameFolder folder;
     harness::putPictures(folder, picturesDir(), Pictures::both);
     harness::Game game(gameBinary(), folder, {"-geometry", "400x300+120+70", "--fullscreen"});
     ASSERT_TRUE(game.waitForWindow()) << game.errorOutput();
-    const auto text = [](const harness::WindowGeometry &g) {
-        return std::to_string(g.width) + "x" + std::to_string(g.height) + "+" +
-               std::to_string(g.x) + "+" + std::to_string(g.y);
+    using Frame = std::array<int, 4>;
+    const auto frame = [&] {
+        const auto g = game.geometry().value_or(harness::WindowGeometry{});
+        return Frame{g.x, g.y, g.width, g.height};
     };
-    // The window's geometry once it satisfies the condition, or as it last was.
-    const auto once = [&](auto condition) {
-        harness::WindowGeometry g;
-        harness::waitUntil(
-            [&] {
-                g = game.geometry().value_or(harness::WindowGeometry{});
-                return condition(g);
-            },
-            harness::eventTimeout);
-        return g;
+    // The window's frame once it satisfies the condition, or as it is when the time runs out.
+    const auto becomes = [&](const std::function<bool(const Frame &)> &condition) {
+        harness::waitUntil([&] { return condition(frame()); }, harness::eventTimeout);
+        return frame();
     };
-    const auto fullScreen = [&](const harness::WindowGeometry &g) {
-        return g.x == 0 && g.y == 0 && g.width == game.x().screenWidth() &&
-               g.height == game.x().screenHeight();
-    };
-    const auto windowed = [](const harness::WindowGeometry &g) {
-        return g.width == 400 && g.height == 300;
-    };
-    const harness::WindowGeometry whole = once(fullScreen);
-    ASSERT_TRUE(fullScreen(whole)) << text(whole);
-    const std::string screen = text(whole);
+    const auto is = [](const Frame &f) { return [f](const Frame &g) { return g == f; }; };
+    const Frame screen{0, 0, game.x().screenWidth(), game.x().screenHeight()};
+    EXPECT_EQ(becomes(is(screen)), screen);
     game.tap("F11");
-    const harness::WindowGeometry window = once(windowed);
-    EXPECT_TRUE(windowed(window)) << text(window);
-    for (int i = 0; i < 2; ++i) {
-        game.tap("F11");
-        EXPECT_EQ(text(once(fullScreen)), screen);
-        game.tap("F11");
-        EXPECT_EQ(
-            text(once([&](const harness::WindowGeometry &g) { return text(g) == text(window); })),
-            text(window));
-    }
-    EXPECT_TRUE(game.running());
+    const Frame window = becomes([](const Frame &g) { return g[2] == 400 && g[3] == 300; });
+    EXPECT_EQ(window[2], 400);
+    EXPECT_EQ(window[3], 300);
+    game.tap("F11");
+    EXPECT_EQ(becomes(is(screen)), screen);
+    game.tap("F11");
+    EXPECT_EQ(becomes(is(window)), window);
+
     game.close();
     const auto status = game.waitForExit();
     ASSERT_TRUE(status);
     EXPECT_TRUE(status->exitedWith(0)) << status->describe();
-    EXPECT_EQ(game.errorOutput(), "");
 }
