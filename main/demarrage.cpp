@@ -5,7 +5,10 @@
 #include "dib.h"
 #include "dossiers_donnees.h"
 #include "evenements.h"
+#include "ligne_commande.h"
 #include "minuterie.h"
+#include "pilotes.h"
+#include "plein_ecran.h"
 #include "reglages_du_jeu.h"
 #include "reveil.h"
 #include "scene.h"
@@ -15,8 +18,10 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,9 +32,32 @@ const char *cheminOuNul(const std::optional<std::string> &chemin) {
 } // namespace
 
 int demarrer(int argc, char **argv) {
+    // Answered before any display is opened: help and version need none.
+    const LigneCommande ligne = lireLigneCommande(argc, argv);
+    switch (ligne.suite) {
+    case LigneCommande::Suite::aide:
+        std::fputs(texteAide().c_str(), stdout);
+        return 0;
+    case LigneCommande::Suite::version:
+        std::fputs(texteVersion().c_str(), stdout);
+        return 0;
+    case LigneCommande::Suite::erreur:
+        std::fprintf(stderr, "cubefall: %s\nTry 'cubefall --help'.\n", ligne.erreur.c_str());
+        return 2;
+    case LigneCommande::Suite::jouer:
+        break;
+    }
+
     // Asked before glutInit, so that a -geometry on the command line still wins.
     glutInitWindowSize(largeurInitiale, hauteurInitiale);
-    glutInit(&argc, argv);
+    std::vector<std::string> optionsGlut = ligne.argumentsGlut;
+    std::vector<char *> argumentsGlut;
+    for (std::string &argument : optionsGlut) {
+        argumentsGlut.push_back(argument.data());
+    }
+    argumentsGlut.push_back(nullptr);
+    int nombreGlut = static_cast<int>(optionsGlut.size());
+    glutInit(&nombreGlut, argumentsGlut.data());
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
     glutCreateWindow("Cubefall");
     installerBoiteErreur();
@@ -49,10 +77,19 @@ int demarrer(int argc, char **argv) {
         return 1;
     }
 
-    // The file's sound setting once the sound is there; its full screen waits for the window's.
+    // The settings file first, then the command line, which wins for this run and is not
+    // written back: what stands now counts as saved.
     const Reglages reglages = chargerReglages();
-    brancherSon();
-    couperSon(!reglages.son);
+    brancherSon(dossiers);
+    couperSon(ligne.sonCoupe || !reglages.son);
+    for (int puits = 0; puits < 2; ++puits) {
+        if (ligne.pilotes[puits]) {
+            choisirPilote(puits, *ligne.pilotes[puits], maintenant());
+        }
+    }
+    if (ligne.pleinEcran || reglages.pleinEcran) {
+        basculerPleinEcran();
+    }
     suivreReglages();
 
     glEnable(GL_TEXTURE_2D);

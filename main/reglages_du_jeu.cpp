@@ -4,6 +4,7 @@
 #include "fichier_reglages.h"
 #include "noms_touches.h"
 #include "pilotes.h"
+#include "plein_ecran.h"
 #include "reveil.h"
 #include "son.h"
 #include "touches_joueurs.h"
@@ -23,11 +24,12 @@ bool ecrivable = false;
 struct Etat {
     Pilote pilotes[2];
     bool son;
+    bool pleinEcran;
 };
 std::optional<Etat> vu;
 
 Etat etatActuel() {
-    return {{pilote(0), pilote(1)}, !sonCoupe()};
+    return {{pilote(0), pilote(1)}, !sonCoupe(), enPleinEcran()};
 }
 
 void dire(const std::string &message) {
@@ -114,6 +116,9 @@ void retenirChangements() {
     }
     if (maintenant.son != vu->son) {
         ecrire(changementSon(maintenant.son));
+    }
+    if (maintenant.pleinEcran != vu->pleinEcran) {
+        ecrire(changementPleinEcran(maintenant.pleinEcran));
     }
     vu = maintenant;
 }

@@ -1,5 +1,6 @@
 #include "fichier_reglages.h"
 #include "pilotes.h"
+#include "plein_ecran.h"
 #include "reglages.h"
 #include "reglages_du_jeu.h"
 #include "son.h"
@@ -110,7 +111,7 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
     }
 }
 
-// F3, F4 and m in play are written into the file at once, every other line kept; what stood at
+// F3, F4, m and F11 in play are written into the file at once, every other line kept; what stood at
 // the start (the file's, or the command line's) is not written back.
 TEST(Reglages, AChangeInPlayIsWrittenAndReadBack) {
     const fs::path dossier = dossierDeTest();
@@ -135,11 +136,14 @@ TEST(Reglages, AChangeInPlayIsWrittenAndReadBack) {
     EXPECT_EQ(lire(fichier), "# my keys\n[left well]\ncontroller = computer:expert ; strong\n"
                              "left = q\n\n[later]\nkept = 1\n");
     pilotSuivant(1, 0);
-    couperSon(true); // as m does
+    couperSon(true);      // as m does
+    basculerPleinEcran(); // as F11 does
     retenirChangements();
-    EXPECT_EQ(lire(fichier), "# my keys\n[left well]\ncontroller = computer:expert ; strong\n"
-                             "left = q\n\n[later]\nkept = 1\n\n[right well]\n"
-                             "controller = computer:medium\n\n[game]\nsound = off\n");
+    EXPECT_EQ(lire(fichier),
+              "# my keys\n[left well]\ncontroller = computer:expert ; strong\n"
+              "left = q\n\n[later]\nkept = 1\n\n[right well]\n"
+              "controller = computer:medium\n\n[game]\nsound = off\nfullscreen = on\n");
+    basculerPleinEcran();
 
     choisirPilote(0, {});
     choisirPilote(1, {});
@@ -148,6 +152,7 @@ TEST(Reglages, AChangeInPlayIsWrittenAndReadBack) {
     EXPECT_EQ(pilote(0), ordinateur(Niveau::expert));
     EXPECT_EQ(pilote(1), ordinateur(Niveau::moyen));
     EXPECT_FALSE(relu.son);
+    EXPECT_TRUE(relu.pleinEcran);
     choisirPilote(0, {});
     choisirPilote(1, {});
     if (avait) {

@@ -1,0 +1,33 @@
+#include "aide_touches.h"
+
+#include "touches_joueurs.h"
+
+namespace {
+
+// A player's keys as they are bound now.
+GroupeAide groupeJoueur(int puits) {
+    GroupeAide groupe{puits == 0 ? "Left player" : "Right player", {}};
+    constexpr const char *effets[] = {"move left", "move right", "turn", "one step down"};
+    for (int action = 0; action < 4; ++action) {
+        groupe.lignes.push_back(
+            {toucheJoueur(puits, static_cast<Action>(action)).nom, effets[action]});
+    }
+    return groupe;
+}
+
+} // namespace
+
+std::vector<GroupeAide> aideTouches() {
+    return {
+        groupeJoueur(0),
+        groupeJoueur(1),
+        {"Other keys",
+         {{"l", "swaying camera on/off"},
+          {"p, Escape", "pause, play on"},
+          {"Return, Space", "next match, once over"},
+          {"F2", "new match"},
+          {"F3, F4", "who plays the left, right well"},
+          {"m", "sound on/off"},
+          {"F11", "full screen on/off"}}},
+    };
+}
