@@ -40,6 +40,8 @@ protected:
         ASSERT_NE(mkdtemp(modele.data()), nullptr);
         dossier = modele;
         fs::current_path(dossier);
+        // The settings the game reads and writes (F11 below) are the test's own.
+        setenv("XDG_CONFIG_HOME", (dossier / "config").c_str(), 1);
         textureBois = 0;
         textureMetal = 0;
         fakegl::reset();
