@@ -279,13 +279,12 @@ TEST_F(Demarrage, LaLigneDeCommande) {
     for (const char *nom : {"bois.bmp", "metal.bmp"}) {
         fs::copy_file(fs::path(CUBEFALL_IMAGES) / nom, nom);
     }
-    // Its sounds on SDL's null device, as when the test runs after the others in one process.
+    // Its sounds too, found as when the test runs after the others in one process.
     for (const auto &entree : fs::directory_iterator(CUBEFALL_IMAGES)) {
         if (entree.path().extension() == ".wav") {
             fs::copy_file(entree.path(), entree.path().filename());
         }
     }
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
     const std::string invalide = ": player, computer or computer:easy|medium|hard|expert";
     struct cas {
         std::string ligne;
