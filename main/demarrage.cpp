@@ -5,6 +5,7 @@
 #include "dib.h"
 #include "dossiers_donnees.h"
 #include "evenements.h"
+#include "manettes_du_jeu.h"
 #include "minuterie.h"
 #include "reveil.h"
 #include "scene.h"
@@ -48,6 +49,7 @@ int demarrer(int argc, char **argv) {
     }
 
     brancherSon();
+    brancherManettes();
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT, GL_FILL);
     glEnable(GL_CULL_FACE);

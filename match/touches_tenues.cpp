@@ -2,6 +2,7 @@
 
 #include "codes_touches.h"
 #include "joueurs.h"
+#include "pilotes.h"
 #include "seance.h"
 
 #include <algorithm>
@@ -18,6 +19,17 @@ std::vector<Touche> enfoncees;
 // How many pieces the player of a held down key had settled when it was pressed.
 int poseesAuDepart1 = 0;
 int poseesAuDepart2 = 0;
+// The same for a well's held down action, apart from its player's key.
+int poseesAction[2] = {};
+
+partie &jeu(int puits) {
+    return puits == 0 ? joueur1 : joueur2;
+}
+
+// A held action shares the keys' repeat under a code no key has: below zero.
+Touche toucheAction(int puits, Action action) {
+    return {false, -1 - (puits * 4 + static_cast<int>(action))};
+}
 
 unsigned char minuscule(unsigned char touche) {
     return touche >= 'A' && touche <= 'Z' ? static_cast<unsigned char>(touche - 'A' + 'a') : touche;
@@ -55,8 +67,23 @@ void enfoncer(Touche touche, Instant maintenant) {
     }
 }
 
+// A held action repeats while its well is still its player's.
+bool repeterAction(Touche touche) {
+    const int puits = (-1 - touche.code) / 4;
+    const auto action = static_cast<Action>((-1 - touche.code) % 4);
+    if (pilote(puits).ordinateur ||
+        (action == Action::descendre && jeu(puits).getPosees() != poseesAction[puits])) {
+        return false;
+    }
+    agir(puits, action);
+    return true;
+}
+
 // One repeat is one more key event, unless the down key's piece has settled meanwhile.
 bool repeterUne(Touche touche) {
+    if (!touche.speciale && touche.code < 0) {
+        return repeterAction(touche);
+    }
     if (touche.speciale) {
         if (touche.code == toucheBas && joueur2.getPosees() != poseesAuDepart2) {
             return false;
@@ -98,9 +125,26 @@ void relacherToucheSpeciale(int touche) {
     relacher({true, touche});
 }
 
+void enfoncerAction(int puits, Action action, Instant maintenant) {
+    if (enPause || pilote(puits).ordinateur) {
+        return;
+    }
+    poseesAction[puits] = jeu(puits).getPosees();
+    agir(puits, action);
+    if (action != Action::pivoter) {
+        repetition.enfoncer(toucheAction(puits, action), maintenant);
+    }
+}
+
+void relacherAction(int puits, Action action) {
+    repetition.relacher(toucheAction(puits, action));
+}
+
 void relacherTouches() {
+    for (const Touche touche : enfoncees) {
+        repetition.relacher(touche);
+    }
     enfoncees.clear();
-    repetition.toutRelacher();
 }
 
 void arreterRepetitions() {
