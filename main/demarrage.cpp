@@ -5,17 +5,23 @@
 #include "dib.h"
 #include "dossiers_donnees.h"
 #include "evenements.h"
+#include "ligne_commande.h"
 #include "manettes_du_jeu.h"
 #include "minuterie.h"
+#include "pilotes.h"
+#include "plein_ecran.h"
 #include "reveil.h"
 #include "scene.h"
+#include "son.h"
 #include "son_du_jeu.h"
 #include "textures.h"
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,9 +32,32 @@ const char *cheminOuNul(const std::optional<std::string> &chemin) {
 } // namespace
 
 int demarrer(int argc, char **argv) {
+    // Answered before any display is opened: help and version need none.
+    const LigneCommande ligne = lireLigneCommande(argc, argv);
+    switch (ligne.suite) {
+    case LigneCommande::Suite::aide:
+        std::fputs(texteAide().c_str(), stdout);
+        return 0;
+    case LigneCommande::Suite::version:
+        std::fputs(texteVersion().c_str(), stdout);
+        return 0;
+    case LigneCommande::Suite::erreur:
+        std::fprintf(stderr, "cubefall: %s\nTry 'cubefall --help'.\n", ligne.erreur.c_str());
+        return 2;
+    case LigneCommande::Suite::jouer:
+        break;
+    }
+
     // Asked before glutInit, so that a -geometry on the command line still wins.
     glutInitWindowSize(largeurInitiale, hauteurInitiale);
-    glutInit(&argc, argv);
+    std::vector<std::string> optionsGlut = ligne.argumentsGlut;
+    std::vector<char *> argumentsGlut;
+    for (std::string &argument : optionsGlut) {
+        argumentsGlut.push_back(argument.data());
+    }
+    argumentsGlut.push_back(nullptr);
+    int nombreGlut = static_cast<int>(optionsGlut.size());
+    glutInit(&nombreGlut, argumentsGlut.data());
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
     glutCreateWindow("Cubefall");
     installerBoiteErreur();
@@ -48,8 +77,20 @@ int demarrer(int argc, char **argv) {
         return 1;
     }
 
-    brancherSon();
+    brancherSon(dossiers);
     brancherManettes();
+    if (ligne.sonCoupe) {
+        couperSon(true);
+    }
+    for (int puits = 0; puits < 2; ++puits) {
+        if (ligne.pilotes[puits]) {
+            choisirPilote(puits, *ligne.pilotes[puits], maintenant());
+        }
+    }
+    if (ligne.pleinEcran) {
+        basculerPleinEcran();
+    }
+
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT, GL_FILL);
     glEnable(GL_CULL_FACE);

@@ -1,6 +1,7 @@
 #include "evenements.h"
 
 #include "codes_touches.h"
+#include "plein_ecran.h"
 #include "reveil.h"
 #include "scene.h"
 #include "seance.h"
@@ -22,12 +23,20 @@ void toucheRelacheeGlut(unsigned char touche, int, int) {
     relacherTouche(touche);
 }
 
+// F11 is the window's, not the match's: it never reaches the players' keys.
 void toucheSpecialeGlut(int touche, int, int) {
+    if (touche == GLUT_KEY_F11) {
+        basculerPleinEcran();
+        return;
+    }
     enfoncerToucheSpeciale(touche, maintenant());
     signalerChangement();
 }
 
 void toucheSpecialeRelacheeGlut(int touche, int, int) {
+    if (touche == GLUT_KEY_F11) {
+        return;
+    }
     relacherToucheSpeciale(touche);
 }
 

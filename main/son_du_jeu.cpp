@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -26,13 +25,7 @@ void reagir(const Fait &fait) {
 
 } // namespace
 
-void brancherSon() {
-    std::vector<std::filesystem::path> dossiers;
-    std::error_code erreur;
-    const std::filesystem::path ici = std::filesystem::current_path(erreur);
-    if (!erreur) {
-        dossiers.push_back(ici);
-    }
+void brancherSon(const std::vector<std::filesystem::path> &dossiers) {
     ouvrirSon(dossiers);
     // GLUT leaves through exit(): the device is closed before the libraries go.
     std::atexit(fermerSon);

@@ -3,12 +3,31 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <cmath>
+
 int largeurInitiale = 500;
 int hauteurInitiale = 500;
 int largeurFenetre = 500;
 int hauteurFenetre = 500;
+double champVertical = 60;
 
 namespace {
+
+constexpr double degre = 3.14159265358979323846 / 180;
+// The eye is 20 units above the floor's plane, over x = 10. The wells' side farthest from it
+// across is the left well's outer side, x = -1, at the cubes' top, 1 unit up: 11 units across
+// at 19 units from the eye.
+constexpr double ecartPuits = 11.0 / 19;
+
+// The design's 60 degrees of height, in any window at least as wide as it is high. A narrower
+// window sees higher, just enough that both wells still fit across it.
+double champPour(float aspect) {
+    if (aspect >= 1) {
+        return 60;
+    }
+    return 2 * std::atan(ecartPuits / std::max(aspect, 1e-3f)) / degre;
+}
 
 void projeter(int largeur, int hauteur) {
     largeurFenetre = largeur;
@@ -19,9 +38,10 @@ void projeter(int largeur, int hauteur) {
     // A minimised window reports a height of 0; its aspect is taken as if it were 1 pixel high.
     const int hauteurUtile = hauteur == 0 ? 1 : hauteur;
     const float aspect = static_cast<float>(static_cast<double>(largeur) / hauteurUtile);
+    champVertical = champPour(aspect);
     // The near distance of 0 puts every point in front of the eye inside the depth range; the
     // scene lies twice as far as the far distance and would be clipped away by any other value.
-    gluPerspective(60, aspect, 0, 10);
+    gluPerspective(champVertical, aspect, 0, 10);
     glMatrixMode(GL_MODELVIEW);
 }
 

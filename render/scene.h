@@ -16,6 +16,8 @@ extern int hauteurInitiale;
 // The window's size as last projected, for what is drawn flat over the scene.
 extern int largeurFenetre;
 extern int hauteurFenetre;
+// The vertical field of view, in degrees, as last projected: 60, or more in a narrow window.
+extern double champVertical;
 
 void affichage();
 void dessinerSol();

@@ -1,5 +1,6 @@
 #include "surimpression.h"
 
+#include "aide_touches.h"
 #include "avis.h"
 #include "joueurs.h"
 #include "pilotes.h"
@@ -10,7 +11,9 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,17 +29,24 @@ constexpr Couleur clair{1.0f, 0.95f, 0.82f};
 constexpr Couleur alerte{1.0f, 0.45f, 0.2f};
 constexpr Couleur sombre{0.0f, 0.0f, 0.0f};
 constexpr Couleur fond{0.12f, 0.1f, 0.08f};
+constexpr Couleur titre{1.0f, 0.8f, 0.4f};
+constexpr Couleur discret{0.85f, 0.82f, 0.75f};
 
 // Where a point of the scene lands, in window pixels from the bottom left, seen by the camera at
-// rest: it looks straight down on (10, 0, -5) from 20 units up, with a 60 degree field of view.
+// rest: it looks straight down on (10, 0, -5) from 20 units up, with the projection's field of
+// view.
+float tangenteDemiChamp() {
+    return static_cast<float>(std::tan(champVertical * 3.14159265358979323846 / 360));
+}
+
 float ecranX(float x, float hauteurPoint) {
-    const float demiLargeur = (20 - hauteurPoint) * 0.57735027f * largeurFenetre /
+    const float demiLargeur = (20 - hauteurPoint) * tangenteDemiChamp() * largeurFenetre /
                               static_cast<float>(std::max(hauteurFenetre, 1));
     return (1 + (x - 10) / demiLargeur) * 0.5f * static_cast<float>(largeurFenetre);
 }
 
 float ecranY(float z, float hauteurPoint) {
-    const float demiHauteur = (20 - hauteurPoint) * 0.57735027f;
+    const float demiHauteur = (20 - hauteurPoint) * tangenteDemiChamp();
     return (1 + (-5 - z) / demiHauteur) * 0.5f * static_cast<float>(hauteurFenetre);
 }
 
@@ -148,13 +158,82 @@ void dessinerVerdict(Verdict issue) {
                  static_cast<float>(largeurFenetre) / 2, ligneDesScores(), clair);
 }
 
+// The keys under the pause, from the help's table: each group a title over its keys and what
+// they do; the two players' groups side by side, the others under them.
+constexpr int interligne = 15;
+constexpr int entreColonnes = 8;
+constexpr int entreGroupes = 24;
+constexpr int marge = 14;
+
+struct Mesure {
+    int touches; // the widest key of the group
+    int largeur;
+    int hauteur;
+};
+
+Mesure mesurer(const GroupeAide &groupe) {
+    Mesure m{0, largeurTexte(policePetite, groupe.titre), interligne};
+    int effets = 0;
+    for (const LigneAide &ligne : groupe.lignes) {
+        m.touches = std::max(m.touches, largeurTexte(policePetite, ligne.touche));
+        effets = std::max(effets, largeurTexte(policePetite, ligne.effet));
+        m.hauteur += interligne;
+    }
+    m.largeur = std::max(m.largeur, m.touches + entreColonnes + effets);
+    return m;
+}
+
+// From the top left corner of the group, in window pixels.
+void dessinerGroupe(const GroupeAide &groupe, const Mesure &m, int x, int haut) {
+    int ligne = haut - interligne + 4;
+    ecrire(policePetite, groupe.titre, x, ligne, titre);
+    for (const LigneAide &l : groupe.lignes) {
+        ligne -= interligne;
+        ecrire(policePetite, l.touche, x, ligne, clair);
+        ecrire(policePetite, l.effet, x + m.touches + entreColonnes, ligne, discret);
+    }
+}
+
 void dessinerPause() {
+    const std::vector<GroupeAide> groupes = aideTouches();
+    std::vector<Mesure> mesures;
+    for (const GroupeAide &g : groupes) {
+        mesures.push_back(mesurer(g));
+    }
+    // The first two side by side, then one under the other.
+    const std::size_t cote = std::min<std::size_t>(groupes.size(), 2);
+    int largeurHaut = 0, hauteurHaut = 0;
+    for (std::size_t i = 0; i < cote; ++i) {
+        largeurHaut += mesures[i].largeur + (i > 0 ? entreGroupes : 0);
+        hauteurHaut = std::max(hauteurHaut, mesures[i].hauteur);
+    }
+    int largeur = std::max(largeurHaut, largeurTexte(policeGrande, "Paused"));
+    int hauteur = 2 * marge + 24 + 18 + hauteurHaut;
+    for (std::size_t i = cote; i < groupes.size(); ++i) {
+        largeur = std::max(largeur, mesures[i].largeur);
+        hauteur += interligne / 2 + mesures[i].hauteur;
+    }
+    largeur += 2 * marge;
+
     const float centreX = static_cast<float>(largeurFenetre) / 2;
     const float centreY = static_cast<float>(hauteurFenetre) / 2;
-    panneau(centreX, centreY, 220, 78);
-    ecrireCentre(policeGrande, "Paused", centreX, static_cast<int>(centreY) + 6, clair);
-    ecrireCentre(policePetite, "p or Escape: play on", centreX, static_cast<int>(centreY) - 24,
-                 clair);
+    panneau(centreX, centreY, static_cast<float>(largeur), static_cast<float>(hauteur));
+    const int gauche = static_cast<int>(centreX) - largeur / 2 + marge;
+    int haut = static_cast<int>(centreY) + hauteur / 2 - marge;
+    ecrireCentre(policeGrande, "Paused", centreX, haut - 20, clair);
+    ecrireCentre(policePetite, "p or Escape: play on", centreX, haut - 38, clair);
+    haut -= 24 + 18;
+    int x = gauche;
+    for (std::size_t i = 0; i < cote; ++i) {
+        dessinerGroupe(groupes[i], mesures[i], x, haut);
+        x += mesures[i].largeur + entreGroupes;
+    }
+    haut -= hauteurHaut;
+    for (std::size_t i = cote; i < groupes.size(); ++i) {
+        haut -= interligne / 2;
+        dessinerGroupe(groupes[i], mesures[i], gauche, haut);
+        haut -= mesures[i].hauteur;
+    }
 }
 
 // A notice such as "Sound off", low in the middle, clear of the wells' tops and the pause.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds an optimised game and starts it in the folder that holds its
 # pictures. Without a display it runs the game for a few seconds in a virtual one and saves a
-# screenshot instead. Arguments are handed to the game (GLUT options such as -geometry 800x600).
+# screenshot instead. Arguments are handed to the game (its options, such as --right=computer, and
+# GLUT's, such as -geometry 800x600).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/deps.sh

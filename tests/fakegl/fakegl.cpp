@@ -347,6 +347,18 @@ void glutSwapBuffers() {
 void glutPostRedisplay() {
     record("glutPostRedisplay", {});
 }
+void glutFullScreen() {
+    record("glutFullScreen", {});
+}
+void glutLeaveFullScreen() {
+    record("glutLeaveFullScreen", {});
+}
+void glutPositionWindow(int x, int y) {
+    record("glutPositionWindow", {double(x), double(y)});
+}
+void glutReshapeWindow(int w, int h) {
+    record("glutReshapeWindow", {double(w), double(h)});
+}
 void glutWindowStatusFunc(void (*f)(int)) {
     record("glutWindowStatusFunc", {});
     state().callbacks.windowStatus = f;

@@ -3,7 +3,9 @@
 #include "dossiers_donnees.h"
 #include "evenements.h"
 #include "fakegl.h"
+#include "ligne_commande.h"
 #include "minuterie.h"
+#include "pilotes.h"
 #include "reveil.h"
 #include "scene.h"
 #include "textures.h"
@@ -16,7 +18,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -239,6 +243,104 @@ TEST_F(Demarrage, LesFichiersSontCherchesIciPuisPresDuJeuInstalle) {
     EXPECT_EQ(nommerDossiersDonnees(dossiers), dossierCourant() + ", " +
                                                    (dossier / "share/cubefall").string() + " or " +
                                                    installe.string());
+}
+
+// The game itself, without a display, as typed in a terminal: its status and all it wrote.
+std::pair<int, std::string> lancerSansEcran(const std::string &ligne) {
+    FILE *jeu = popen(("env -u DISPLAY '" CUBEFALL_GAME "' " + ligne + " 2>&1").c_str(), "r");
+    std::string sortie;
+    for (int c; jeu && (c = std::fgetc(jeu)) != EOF;) {
+        sortie += static_cast<char>(c);
+    }
+    const int brut = jeu ? pclose(jeu) : -1;
+    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, sortie};
+}
+
+// The command line is read whole before anything of GLUT: help, version and mistakes open no
+// window (the game itself answers them without a display), GLUT's own options reach glutInit in
+// their order, and the game's options are applied once the window is there. What is expected is
+// the start of standard output (status 0), the message (status 2), or, when the game plays,
+// glutInit's arguments and what was applied.
+TEST_F(Demarrage, LaLigneDeCommande) {
+    for (const char *nom : {"bois.bmp", "metal.bmp"}) {
+        fs::copy_file(fs::path(CUBEFALL_IMAGES) / nom, nom);
+    }
+    const std::string invalide = ": player, computer or computer:easy|medium|hard|expert";
+    struct cas {
+        std::string ligne;
+        int statut; // -1: the game plays
+        std::string attendu;
+    };
+    for (const cas &c : {
+             cas{"--help", 0, "Usage: cubefall [OPTION]...\n"},
+             cas{"--left=computer -h --bogus", 0, "Usage: cubefall"},
+             cas{"--version", 0, "cubefall " CUBEFALL_VERSION "\n"},
+             cas{"--bogus", 2, "unrecognized option '--bogus'"},
+             cas{"--left=robot", 2, "invalid KIND 'robot' for --left" + invalide},
+             cas{"--right computer:genius", 2,
+                 "invalid KIND 'computer:genius' for --right" + invalide},
+             cas{"--left", 2, "option '--left' requires an argument"},
+             cas{"--mute=yes", 2, "option '--mute' doesn't allow an argument"},
+             cas{"-geometry", 2, "option '-geometry' requires an argument"},
+             cas{"-- --mute", 2, "unexpected argument '--mute'"},
+             cas{"-geometry 300x200 --left=computer -display :9 --right computer:expert --mute "
+                 "-iconic",
+                 -1,
+                 "cubefall -geometry 300x200 -display :9 -iconic; Computer · Medium; Computer · "
+                 "Expert; mute"},
+             cas{"--fullscreen -sync --left=computer:easy -gldebug -direct -indirect "
+                 "--right=player",
+                 -1,
+                 "cubefall -sync -gldebug -direct -indirect; Computer · Easy; Player; full screen"},
+             cas{"--fullscreen --fullscreen --left=computer:expert --left=player", -1,
+                 "cubefall; Player; Player; full screen"},
+         }) {
+        SCOPED_TRACE("cubefall " + c.ligne);
+        std::vector<std::string> textes = {"cubefall"};
+        std::istringstream mots(c.ligne);
+        for (std::string mot; mots >> mot;) {
+            textes.push_back(mot);
+        }
+        std::vector<char *> argv;
+        for (std::string &t : textes) {
+            argv.push_back(t.data());
+        }
+        argv.push_back(nullptr);
+        for (int puits = 0; puits < 2; ++puits) {
+            choisirPilote(puits, Pilote{});
+        }
+
+        fakegl::reset();
+        ::testing::internal::CaptureStdout();
+        ::testing::internal::CaptureStderr();
+        const int statut = demarrer(static_cast<int>(textes.size()), argv.data());
+        const std::string sortie = ::testing::internal::GetCapturedStdout();
+        const std::string erreur = ::testing::internal::GetCapturedStderr();
+
+        if (c.statut >= 0) {
+            EXPECT_EQ(fakegl::calls().size(), 0u);
+            EXPECT_EQ(statut, c.statut);
+            EXPECT_EQ(statut == 0 ? sortie.substr(0, c.attendu.size()) : erreur,
+                      statut == 0 ? c.attendu
+                                  : "cubefall: " + c.attendu + "\nTry 'cubefall --help'.\n");
+            EXPECT_EQ(statut == 0 ? erreur : sortie, "");
+            EXPECT_EQ(lancerSansEcran(c.ligne), std::make_pair(statut, sortie + erreur));
+            continue;
+        }
+        EXPECT_EQ(statut, 0);
+        EXPECT_EQ(erreur, "");
+        // Without a window manager (here, without a display) full screen is the window moved to
+        // the corner at the screen's size.
+        const bool plein = fakegl::count("glutPositionWindow") == 1;
+        const bool muet = lireLigneCommande(static_cast<int>(textes.size()), argv.data()).sonCoupe;
+        ASSERT_EQ(fakegl::callsNamed("glutInit").size(), 1u);
+        EXPECT_EQ(fakegl::callsNamed("glutInit")[0].text + "; " + nomPilote(0) + "; " +
+                      nomPilote(1) + (plein ? "; full screen" : "") + (muet ? "; mute" : ""),
+                  c.attendu);
+        if (plein) {
+            toucheSpecialeGlut(GLUT_KEY_F11, 0, 0); // back to the window, for the next case
+        }
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace {
 std::vector<std::string> nomsProjection = {"glViewport", "glMatrixMode", "glLoadIdentity",
                                            "gluPerspective", "glMatrixMode"};
 
-void verifierProjection(int largeur, int hauteur, double aspect) {
+void verifierProjection(int largeur, int hauteur, double aspect, double champ = 60) {
     const std::vector<fakegl::Call> &j = fakegl::calls();
     ASSERT_GE(j.size(), nomsProjection.size());
     for (std::size_t i = 0; i < nomsProjection.size(); ++i) {
@@ -20,7 +21,7 @@ void verifierProjection(int largeur, int hauteur, double aspect) {
     }
     EXPECT_EQ(j[0].args, (std::vector<double>{0, 0, double(largeur), double(hauteur)}));
     EXPECT_EQ(j[1].args, (std::vector<double>{GL_PROJECTION}));
-    EXPECT_EQ(j[3].args, (std::vector<double>{60, aspect, 0, 10}));
+    EXPECT_EQ(j[3].args, (std::vector<double>{champ, aspect, 0, 10}));
     EXPECT_EQ(j[4].args, (std::vector<double>{GL_MODELVIEW}));
 }
 
@@ -32,7 +33,10 @@ TEST(Projection, AuDemarrageUneFenetreDe500Sur500) {
     verifierProjection(500, 500, 1);
 }
 
-// The aspect goes to GLU rounded to single precision; the window keeps its 60 degrees of height.
+// The aspect goes to GLU rounded to single precision. A window at least as wide as it is high
+// keeps the design's 60 degrees of height; a narrower one sees just high enough that the wells'
+// farthest side (the left well's outer side at the cubes' top, 11 units across and 19 below the
+// eye) lands on its left edge.
 TEST(Projection, RedimensionnerSuitLaFenetre) {
     struct cas {
         int largeur;
@@ -44,15 +48,23 @@ TEST(Projection, RedimensionnerSuitLaFenetre) {
              cas{1920, 1080, 1.77777779102325439453125},
              cas{1000, 300, 3.3333332538604736328125},
              cas{300, 600, 0.5},
+             cas{499, 500, 0.99800002574920654296875},
+             cas{1080, 1920, 0.5625},
              // Minimised: taken as one pixel high.
              cas{640, 0, 640},
          }) {
         fakegl::reset();
         redimensionner(c.largeur, c.hauteur);
         SCOPED_TRACE(std::to_string(c.largeur) + "x" + std::to_string(c.hauteur));
-        verifierProjection(c.largeur, c.hauteur, c.aspect);
         ASSERT_EQ(fakegl::calls().size(), nomsProjection.size() + 1);
         EXPECT_EQ(fakegl::calls().back().name, "glLoadIdentity");
+        const double champ = fakegl::calls()[3].args.at(0);
+        verifierProjection(c.largeur, c.hauteur, c.aspect, c.aspect >= 1 ? 60 : champ);
+        EXPECT_EQ(champVertical, champ);
+        if (c.aspect < 1) {
+            const double demiLargeurVue = std::tan(champ * M_PI / 360) * c.aspect;
+            EXPECT_NEAR(11.0 / 19 / demiLargeurVue, 1, 1e-9) << champ;
+        }
     }
 }
 

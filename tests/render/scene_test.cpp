@@ -1,3 +1,4 @@
+#include "aide_touches.h"
 #include "journal.h"
 
 #include "partie_test.h"
@@ -250,6 +251,16 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         std::vector<std::string> textes;
     };
     const std::string relance = "Return or Space: new match";
+    // The pause lists every key of the help, each group's title first.
+    std::vector<std::string> pause = {"0",      "Player", "0",
+                                      "Player", "Paused", "p or Escape: play on"};
+    for (const GroupeAide &groupe : aideTouches()) {
+        pause.push_back(groupe.titre);
+        for (const LigneAide &ligne : groupe.lignes) {
+            pause.push_back(ligne.touche);
+            pause.push_back(ligne.effet);
+        }
+    }
     const std::vector<Cas> cas = {
         {"scores and who plays",
          [] {
@@ -270,9 +281,7 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
              victoires2 = 1;
          },
          {"0", "Player", "0", "Player", "Loser", relance, "Winner", relance, "2 - 1"}},
-        {"pause",
-         [] { enPause = true; },
-         {"0", "Player", "0", "Player", "Paused", "p or Escape: play on"}},
+        {"pause", [] { enPause = true; }, pause},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 
 using harness::Pictures;
 
@@ -93,4 +95,39 @@ TEST(StartUp, AnEmptyWoodPictureIsReportedAndTheGameRunsOnMetal) {
     EXPECT_NE(message.find("bois.bmp"), std::string::npos) << message;
     EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
     EXPECT_TRUE(game.running());
+}
+
+// --fullscreen fills the screen from the start; F11 gives the window -geometry's size, fills the
+// screen again, and gives the window back at the same place.
+TEST(StartUp, FullScreenFromTheCommandLineAndF11) {
+    harness::GameFolder folder;
+    harness::putPictures(folder, picturesDir(), Pictures::both);
+    harness::Game game(gameBinary(), folder, {"-geometry", "400x300+120+70", "--fullscreen"});
+    ASSERT_TRUE(game.waitForWindow()) << game.errorOutput();
+    using Frame = std::array<int, 4>;
+    const auto frame = [&] {
+        const auto g = game.geometry().value_or(harness::WindowGeometry{});
+        return Frame{g.x, g.y, g.width, g.height};
+    };
+    // The window's frame once it satisfies the condition, or as it is when the time runs out.
+    const auto becomes = [&](const std::function<bool(const Frame &)> &condition) {
+        harness::waitUntil([&] { return condition(frame()); }, harness::eventTimeout);
+        return frame();
+    };
+    const auto is = [](const Frame &f) { return [f](const Frame &g) { return g == f; }; };
+    const Frame screen{0, 0, game.x().screenWidth(), game.x().screenHeight()};
+    EXPECT_EQ(becomes(is(screen)), screen);
+    game.tap("F11");
+    const Frame window = becomes([](const Frame &g) { return g[2] == 400 && g[3] == 300; });
+    EXPECT_EQ(window[2], 400);
+    EXPECT_EQ(window[3], 300);
+    game.tap("F11");
+    EXPECT_EQ(becomes(is(screen)), screen);
+    game.tap("F11");
+    EXPECT_EQ(becomes(is(window)), window);
+
+    game.close();
+    const auto status = game.waitForExit();
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(status->exitedWith(0)) << status->describe();
 }

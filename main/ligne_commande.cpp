@@ -1,0 +1,195 @@
+#include "ligne_commande.h"
+
+#include "aide_touches.h"
+
+#include <getopt.h>
+
+#include <cstring>
+
+namespace {
+
+// GLUT's own options: getopt would read "-display" as -d -i -s ..., so they are set apart first.
+struct OptionGlut {
+    const char *nom;
+    bool valeur;
+};
+constexpr OptionGlut optionsGlut[] = {
+    {"-geometry", true},  {"-display", true},  {"-iconic", false}, {"-direct", false},
+    {"-indirect", false}, {"-gldebug", false}, {"-sync", false},
+};
+
+const OptionGlut *optionGlut(const char *argument) {
+    for (const OptionGlut &o : optionsGlut) {
+        if (std::strcmp(argument, o.nom) == 0) {
+            return &o;
+        }
+    }
+    return nullptr;
+}
+
+enum Option {
+    optionAide = 'h',
+    // The long options' own values, so that one given a value it does not take is named.
+    optionAideLongue = 256,
+    optionVersion,
+    optionPleinEcran,
+    optionGauche,
+    optionDroite,
+    optionMuet,
+};
+
+constexpr struct option optionsLongues[] = {
+    {"help", no_argument, nullptr, optionAideLongue},
+    {"version", no_argument, nullptr, optionVersion},
+    {"fullscreen", no_argument, nullptr, optionPleinEcran},
+    {"left", required_argument, nullptr, optionGauche},
+    {"right", required_argument, nullptr, optionDroite},
+    {"mute", no_argument, nullptr, optionMuet},
+    {nullptr, 0, nullptr, 0},
+};
+
+struct Usage {
+    const char *option;
+    const char *effet;
+};
+constexpr Usage usages[] = {
+    {"-h, --help", "show this help and exit"},
+    {"    --version", "show the version and exit"},
+    {"    --fullscreen", "start in full screen (F11 switches)"},
+    {"    --left=KIND", "who plays the left well: player, or computer[:LEVEL]"},
+    {"    --right=KIND", "who plays the right well: player, or computer[:LEVEL]"},
+    {"", "LEVEL is easy, medium (the default), hard or expert"},
+    {"    --mute", "start with the sound off"},
+    {"-geometry WxH+X+Y", "the window's size and place (GLUT)"},
+    {"-display DISPLAY", "the X display to open (GLUT)"},
+    {"-iconic", "start iconified (GLUT)"},
+};
+
+std::string colonne(const std::string &texte, std::size_t largeur) {
+    return texte.size() < largeur ? texte + std::string(largeur - texte.size(), ' ') : texte + ' ';
+}
+
+LigneCommande echec(LigneCommande lue, const std::string &message) {
+    lue.suite = LigneCommande::Suite::erreur;
+    lue.erreur = message;
+    return lue;
+}
+
+} // namespace
+
+std::optional<Pilote> lirePilote(const std::string &mot) {
+    if (mot == "player") {
+        return Pilote{};
+    }
+    if (mot == "computer") {
+        return Pilote{true, Niveau::moyen};
+    }
+    const std::string prefixe = "computer:";
+    if (mot.compare(0, prefixe.size(), prefixe) == 0) {
+        if (const std::optional<Niveau> niveau = lireNiveau(mot.substr(prefixe.size()))) {
+            return Pilote{true, *niveau};
+        }
+    }
+    return std::nullopt;
+}
+
+LigneCommande lireLigneCommande(int argc, char **argv) {
+    LigneCommande lue;
+    lue.argumentsGlut.push_back(argc > 0 ? argv[0] : "cubefall");
+    // getopt permutes what it is given: a copy, so argv stays as the system gave it.
+    std::vector<char *> arguments{argc > 0 ? argv[0] : const_cast<char *>("cubefall")};
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) {
+            arguments.insert(arguments.end(), argv + i, argv + argc);
+            break;
+        }
+        const OptionGlut *glut = optionGlut(argv[i]);
+        if (!glut) {
+            arguments.push_back(argv[i]);
+            continue;
+        }
+        lue.argumentsGlut.push_back(argv[i]);
+        if (glut->valeur) {
+            if (i + 1 == argc) {
+                return echec(lue, "option '" + std::string(argv[i]) + "' requires an argument");
+            }
+            lue.argumentsGlut.push_back(argv[++i]);
+        }
+    }
+    arguments.push_back(nullptr);
+
+    // 0 starts glibc's getopt afresh, whatever an earlier reading left in it. The messages are
+    // our own, in one voice.
+    optind = 0;
+    opterr = 0;
+    const int nombre = static_cast<int>(arguments.size()) - 1;
+    int option;
+    while ((option = getopt_long(nombre, arguments.data(), ":h", optionsLongues, nullptr)) != -1) {
+        const char *dite = arguments[optind - 1];
+        switch (option) {
+        case optionAide:
+        case optionAideLongue:
+            lue.suite = LigneCommande::Suite::aide;
+            return lue;
+        case optionVersion:
+            lue.suite = LigneCommande::Suite::version;
+            return lue;
+        case optionPleinEcran:
+            lue.pleinEcran = true;
+            break;
+        case optionMuet:
+            lue.sonCoupe = true;
+            break;
+        case optionGauche:
+        case optionDroite: {
+            const std::optional<Pilote> pilote = lirePilote(optarg);
+            if (!pilote) {
+                return echec(lue, "invalid KIND '" + std::string(optarg) + "' for --" +
+                                      (option == optionGauche ? "left" : "right") +
+                                      ": player, computer or computer:easy|medium|hard|expert");
+            }
+            lue.pilotes[option == optionGauche ? 0 : 1] = pilote;
+            break;
+        }
+        case ':':
+            return echec(lue, "option '" + std::string(dite) + "' requires an argument");
+        default:
+            if (optopt >= optionAideLongue) {
+                // A long option that takes no value was given one: name it without the value.
+                const std::string nom = dite;
+                return echec(lue, "option '" + nom.substr(0, nom.find('=')) +
+                                      "' doesn't allow an argument");
+            }
+            if (optopt != 0) {
+                return echec(lue,
+                             std::string("invalid option -- '") + static_cast<char>(optopt) + "'");
+            }
+            return echec(lue, "unrecognized option '" + std::string(dite) + "'");
+        }
+    }
+    if (optind < nombre) {
+        return echec(lue, "unexpected argument '" + std::string(arguments[optind]) + "'");
+    }
+    return lue;
+}
+
+std::string texteAide() {
+    std::string texte = "Usage: cubefall [OPTION]...\n"
+                        "Two players, two wells, falling cubes: full rows vanish and send garbage "
+                        "to the other well.\n\nOptions:\n";
+    for (const Usage &u : usages) {
+        texte += "  " + colonne(u.option, 20) + u.effet + '\n';
+    }
+    texte += "\nKeys:\n";
+    for (const GroupeAide &groupe : aideTouches()) {
+        texte += "  " + groupe.titre + ":\n";
+        for (const LigneAide &ligne : groupe.lignes) {
+            texte += "    " + colonne(ligne.touche, 18) + ligne.effet + '\n';
+        }
+    }
+    return texte;
+}
+
+std::string texteVersion() {
+    return "cubefall " CUBEFALL_VERSION "\n";
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "pilotes.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the command line asks, read before any window opens: GNU options of the game's own, and
+// GLUT's (-geometry, -display, ...) set apart for glutInit.
+struct LigneCommande {
+    enum class Suite {
+        jouer,
+        aide,    // --help: the usage on standard output, status 0
+        version, // --version: "cubefall VERSION", status 0
+        erreur,  // the message on standard error, status 2
+    };
+    Suite suite = Suite::jouer;
+    std::string erreur;
+
+    bool pleinEcran = false;
+    bool sonCoupe = false;
+    // Who plays each well, when the command line says so.
+    std::optional<Pilote> pilotes[2];
+    // The program's name, then GLUT's own options with their values, in their order.
+    std::vector<std::string> argumentsGlut;
+};
+
+LigneCommande lireLigneCommande(int argc, char **argv);
+
+// What --help prints: every option on a line of its own, then the keys.
+std::string texteAide();
+// What --version prints.
+std::string texteVersion();
+
+// "player", "computer" (at Medium) or "computer:LEVEL".
+std::optional<Pilote> lirePilote(const std::string &mot);

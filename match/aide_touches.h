@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The keys as the help tells them, on screen and in --help: a key (or a few) and what it does,
+// in groups. The one table to feed once the players' keys can be chosen.
+struct LigneAide {
+    std::string touche;
+    std::string effet;
+};
+
+struct GroupeAide {
+    std::string titre;
+    std::vector<LigneAide> lignes;
+};
+
+// The left player's keys, the right player's, then the keys both share.
+std::vector<GroupeAide> aideTouches();
