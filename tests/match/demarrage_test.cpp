@@ -8,6 +8,7 @@
 #include "pilotes.h"
 #include "reveil.h"
 #include "scene.h"
+#include "son.h"
 #include "textures.h"
 
 #include <GL/freeglut.h>
@@ -309,6 +310,8 @@ TEST_F(Demarrage, LaLigneDeCommande) {
         for (int puits = 0; puits < 2; ++puits) {
             choisirPilote(puits, Pilote{});
         }
+        couperSon(false);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
 
         fakegl::reset();
         ::testing::internal::CaptureStdout();
@@ -332,7 +335,7 @@ TEST_F(Demarrage, LaLigneDeCommande) {
         // Without a window manager (here, without a display) full screen is the window moved to
         // the corner at the screen's size.
         const bool plein = fakegl::count("glutPositionWindow") == 1;
-        const bool muet = lireLigneCommande(static_cast<int>(textes.size()), argv.data()).sonCoupe;
+        const bool muet = sonCoupe();
         ASSERT_EQ(fakegl::callsNamed("glutInit").size(), 1u);
         EXPECT_EQ(fakegl::callsNamed("glutInit")[0].text + "; " + nomPilote(0) + "; " +
                       nomPilote(1) + (plein ? "; full screen" : "") + (muet ? "; mute" : ""),
