@@ -91,8 +91,8 @@ void faire(const Pas &p) {
     }
 }
 
-// Both type 0 pieces start at (4, 10); a player's held direction repeats after 200 ms, then
-// every 50 ms.
+// Both type 0 pieces start at (4, 10) and pad 0 is plugged in; a player's held direction repeats
+// after 200 ms, then every 50 ms.
 TEST(Manettes, PadsPlayTheirWells) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -101,58 +101,46 @@ TEST(Manettes, PadsPlayTheirWells) {
     using G = Geste;
     const int entree = bloc().getY();
     const std::vector<Cas> cas = {
-        {"a D-pad press moves the left well's piece, once",
-         {{0, G::brancher},
-          {10, G::appuyer, 0, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0, 3},
+        {"a D-pad press moves the left well's piece, once; A turns once per press, B too",
+         {{10, G::appuyer, 0, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0, 3},
           {20, G::relacher, 0, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0, 3},
-          {1000, G::horloge, 0, 0, 0, 3}}},
+          {30, G::appuyer, 0, SDL_CONTROLLER_BUTTON_A, 0, 3, 10, 1},
+          {1000, G::relacher, 0, SDL_CONTROLLER_BUTTON_A, 0, 3, 10, 1},
+          {1010, G::appuyer, 0, SDL_CONTROLLER_BUTTON_B, 0, 3, 10, 2}}},
         {"a held direction repeats at the player's rate",
-         {{0, G::brancher},
-          {0, G::appuyer, 0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0, 5},
+         {{0, G::appuyer, 0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0, 5},
           {199, G::horloge, 0, 0, 0, 5},
           {200, G::horloge, 0, 0, 0, 6},
           {250, G::horloge, 0, 0, 0, 7},
           {260, G::relacher, 0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0, 7},
           {1000, G::horloge, 0, 0, 0, 7}}},
         {"the stick past half way holds, and lets go under 40 %",
-         {{0, G::brancher},
-          {0, G::manche, 0, SDL_CONTROLLER_AXIS_LEFTX, -20000, 3},
+         {{0, G::manche, 0, SDL_CONTROLLER_AXIS_LEFTX, -20000, 3},
           {100, G::manche, 0, SDL_CONTROLLER_AXIS_LEFTX, -15000, 3},
           {200, G::horloge, 0, 0, 0, 2},
           {210, G::manche, 0, SDL_CONTROLLER_AXIS_LEFTX, -10000, 2},
           {1000, G::horloge, 0, 0, 0, 2}}},
-        {"A turns once per press, B too",
-         {{0, G::brancher},
-          {0, G::appuyer, 0, SDL_CONTROLLER_BUTTON_A, 0, 4, 10, 1},
-          {1000, G::relacher, 0, SDL_CONTROLLER_BUTTON_A, 0, 4, 10, 1},
-          {1010, G::appuyer, 0, SDL_CONTROLLER_BUTTON_B, 0, 4, 10, 2}}},
         {"Start pauses, the D-pad does nothing then, Start resumes",
-         {{0, G::brancher},
-          {0, G::appuyer, 0, SDL_CONTROLLER_BUTTON_START, 0, 4, 10, 0, 4, true},
+         {{0, G::appuyer, 0, SDL_CONTROLLER_BUTTON_START, 0, 4, 10, 0, 4, true},
           {10, G::appuyer, 0, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0, 4, 10, 0, 4, true},
           {20, G::relacher, 0, SDL_CONTROLLER_BUTTON_START, 0, 4, 10, 0, 4, true},
           {1000, G::appuyer, 0, SDL_CONTROLLER_BUTTON_START, 0, 4, 10, 0, 4, false}}},
-        {"a second pad plays the right well",
-         {{0, G::brancher},
-          {0, G::brancher, 1},
-          {10, G::appuyer, 1, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0, 4, 10, 0, 5}}},
-        {"unplugged mid-match: paused; a new pad takes the free well",
-         {{0, G::brancher},
-          {0, G::brancher, 1},
-          {10, G::debrancher, 0, 0, 0, 4, 10, 0, 4, true},
-          {20, G::brancher, 2, 0, 0, 4, 10, 0, 4, true},
-          {30, G::appuyer, 1, SDL_CONTROLLER_BUTTON_START},
-          {40, G::appuyer, 2, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0, 3}}},
+        {"a second pad plays the right well; unplugged mid-match, one pauses; a new one takes "
+         "its well",
+         {{0, G::brancher, 1},
+          {5, G::appuyer, 1, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0, 4, 10, 0, 5},
+          {10, G::debrancher, 0, 0, 0, 4, 10, 0, 5, true},
+          {20, G::brancher, 2, 0, 0, 4, 10, 0, 5, true},
+          {30, G::appuyer, 1, SDL_CONTROLLER_BUTTON_START, 0, 4, 10, 0, 5},
+          {40, G::appuyer, 2, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0, 3, 10, 0, 5}}},
         {"a well under the computer ignores its pad",
-         {{0, G::brancher}, {0, G::ordinateur}, {10, G::appuyer, 0, SDL_CONTROLLER_BUTTON_A}}},
+         {{0, G::ordinateur}, {10, G::appuyer, 0, SDL_CONTROLLER_BUTTON_A}}},
         {"held down stops once its piece settles",
-         {{0, G::brancher},
-          {0, G::surLeSol, 0, 0, 0, 4, 1},
+         {{0, G::surLeSol, 0, 0, 0, 4, 1},
           {0, G::appuyer, 0, SDL_CONTROLLER_BUTTON_DPAD_DOWN, 0, 4, entree},
           {1000, G::horloge, 0, 0, 0, 4, entree}}},
         {"Back: nothing mid-match, the next match after the verdict",
-         {{0, G::brancher},
-          {0, G::appuyer, 0, SDL_CONTROLLER_BUTTON_BACK},
+         {{0, G::appuyer, 0, SDL_CONTROLLER_BUTTON_BACK},
           {10, G::relacher, 0, SDL_CONTROLLER_BUTTON_BACK},
           {10, G::perdre},
           {20, G::appuyer, 0, SDL_CONTROLLER_BUTTON_BACK, 0, 4, 16, 0, 4}}},
@@ -162,6 +150,8 @@ TEST(Manettes, PadsPlayTheirWells) {
         choisirPilote(0, {});
         matchDeTest();
         arreterRepetitions();
+        brancher(0);
+        lireManettes(0);
         for (const Pas &p : c.pas) {
             SCOPED_TRACE("at " + std::to_string(p.t));
             faire(p);
