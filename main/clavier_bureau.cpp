@@ -6,6 +6,8 @@
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
+#include <cstring>
+
 namespace {
 
 // A connection of our own for the focus events: asking GLUT's connection for them would change
@@ -66,4 +68,36 @@ bool focusPerdu() {
         }
     }
     return perdu;
+}
+
+CarteClavier lireCarteClavier() {
+    CarteClavier carte;
+    Display *affichage = glXGetCurrentDisplay();
+    if (affichage == nullptr) {
+        return carte;
+    }
+    XkbDescPtr clavier = XkbGetMap(affichage, XkbKeySymsMask, XkbUseCoreKbd);
+    if (clavier == nullptr) {
+        return carte;
+    }
+    if (XkbGetNames(affichage, XkbKeyNamesMask, clavier) == Success && clavier->names != nullptr &&
+        clavier->names->keys != nullptr) {
+        for (int code = clavier->min_key_code; code <= clavier->max_key_code; ++code) {
+            const char *nom = clavier->names->keys[code].name;
+            CarteClavier::Touche touche;
+            touche.position.assign(nom, strnlen(nom, XkbKeyNameLength));
+            for (int groupe = 0; groupe < XkbKeyNumGroups(clavier, code); ++groupe) {
+                const KeySym symbole = XkbKeySymEntry(clavier, code, 0, groupe);
+                const char *nomSymbole = symbole != NoSymbol ? XKeysymToString(symbole) : nullptr;
+                touche.symboles.push_back(nomSymbole != nullptr ? nomSymbole : "");
+            }
+            carte.touches.push_back(std::move(touche));
+        }
+    }
+    XkbStateRec etat;
+    if (XkbGetState(affichage, XkbUseCoreKbd, &etat) == Success) {
+        carte.groupe = etat.group;
+    }
+    XkbFreeKeyboard(clavier, 0, True);
+    return carte;
 }

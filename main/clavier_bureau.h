@@ -1,5 +1,7 @@
 #pragma once
 
+#include "touches_position.h"
+
 // The desktop's keyboard, as the X server tells it. The game's own connection is GLUT's, found
 // through the current GLX context; without one (another windowing system, the tests' fake GL)
 // nothing is read and X's defaults apply.
@@ -13,3 +15,6 @@ bool ecouterClavierDuBureau();
 // Whether the game's window lost the keyboard focus since the last call: the releases of keys
 // held then go to another window.
 bool focusPerdu();
+
+// Each key's place and symbols, and the group in use; empty without a connection.
+CarteClavier lireCarteClavier();

@@ -10,6 +10,7 @@
 #include "minuterie.h"
 #include "pilotes.h"
 #include "plein_ecran.h"
+#include "reglages_du_jeu.h"
 #include "reveil.h"
 #include "scene.h"
 #include "son.h"
@@ -77,19 +78,21 @@ int demarrer(int argc, char **argv) {
         return 1;
     }
 
+    // The settings file first, then the command line, which wins for this run and is not
+    // written back: what stands now counts as saved.
+    const Reglages reglages = chargerReglages();
     brancherSon(dossiers);
-    brancherManettes();
-    if (ligne.sonCoupe) {
-        couperSon(true);
-    }
+    brancherManettes(reglages.echangerManettes);
+    couperSon(ligne.sonCoupe || !reglages.son);
     for (int puits = 0; puits < 2; ++puits) {
         if (ligne.pilotes[puits]) {
             choisirPilote(puits, *ligne.pilotes[puits], maintenant());
         }
     }
-    if (ligne.pleinEcran) {
+    if (ligne.pleinEcran || reglages.pleinEcran) {
         basculerPleinEcran();
     }
+    suivreReglages();
 
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT, GL_FILL);

@@ -2,6 +2,7 @@
 
 #include "codes_touches.h"
 #include "plein_ecran.h"
+#include "reglages_du_jeu.h"
 #include "reveil.h"
 #include "scene.h"
 #include "seance.h"
@@ -14,8 +15,11 @@ static_assert(toucheF2 == GLUT_KEY_F2 && toucheF3 == GLUT_KEY_F3 && toucheF4 == 
                   toucheDroite == GLUT_KEY_RIGHT && toucheBas == GLUT_KEY_DOWN,
               "the match's key codes are GLUT's");
 
+// What a key changes that the player keeps (who plays a well, the sound, full screen) is
+// written at once.
 void toucheGlut(unsigned char touche, int, int) {
     enfoncerTouche(touche, maintenant());
+    retenirChangements();
     signalerChangement();
 }
 
@@ -27,9 +31,11 @@ void toucheRelacheeGlut(unsigned char touche, int, int) {
 void toucheSpecialeGlut(int touche, int, int) {
     if (touche == GLUT_KEY_F11) {
         basculerPleinEcran();
+        retenirChangements();
         return;
     }
     enfoncerToucheSpeciale(touche, maintenant());
+    retenirChangements();
     signalerChangement();
 }
 

@@ -1,6 +1,7 @@
 #include "ligne_commande.h"
 
 #include "aide_touches.h"
+#include "reglages.h"
 
 #include <getopt.h>
 
@@ -77,20 +78,9 @@ LigneCommande echec(LigneCommande lue, const std::string &message) {
 
 } // namespace
 
+// The same words as the settings file's.
 std::optional<Pilote> lirePilote(const std::string &mot) {
-    if (mot == "player") {
-        return Pilote{};
-    }
-    if (mot == "computer") {
-        return Pilote{true, Niveau::moyen};
-    }
-    const std::string prefixe = "computer:";
-    if (mot.compare(0, prefixe.size(), prefixe) == 0) {
-        if (const std::optional<Niveau> niveau = lireNiveau(mot.substr(prefixe.size()))) {
-            return Pilote{true, *niveau};
-        }
-    }
-    return std::nullopt;
+    return lirePiloteReglage(mot);
 }
 
 LigneCommande lireLigneCommande(int argc, char **argv) {
@@ -180,7 +170,9 @@ std::string texteAide() {
     for (const Usage &u : usages) {
         texte += "  " + colonne(u.option, 20) + u.effet + '\n';
     }
-    texte += "\nKeys:\n";
+    texte +=
+        "\nKeys (the settings file, ~/.config/cubefall/cubefall.conf, can bind others; the left\n"
+        "player's are found by their place, where a US keyboard has a, d, w and s):\n";
     for (const GroupeAide &groupe : aideTouches()) {
         texte += "  " + groupe.titre + ":\n";
         for (const LigneAide &ligne : groupe.lignes) {

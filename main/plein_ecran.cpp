@@ -70,3 +70,7 @@ void basculerPleinEcran() {
     }
     pleinEcran = !pleinEcran;
 }
+
+bool enPleinEcran() {
+    return pleinEcran;
+}

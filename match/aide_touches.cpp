@@ -1,14 +1,26 @@
 #include "aide_touches.h"
 
+#include "touches_joueurs.h"
+
+namespace {
+
+// A player's keys as they are bound now.
+GroupeAide groupeJoueur(int puits) {
+    GroupeAide groupe{puits == 0 ? "Left player" : "Right player", {}};
+    constexpr const char *effets[] = {"move left", "move right", "turn", "one step down"};
+    for (int action = 0; action < 4; ++action) {
+        groupe.lignes.push_back(
+            {toucheJoueur(puits, static_cast<Action>(action)).nom, effets[action]});
+    }
+    return groupe;
+}
+
+} // namespace
+
 std::vector<GroupeAide> aideTouches() {
     return {
-        {"Left player",
-         {{"a", "move left"}, {"d", "move right"}, {"w", "turn"}, {"s", "one step down"}}},
-        {"Right player",
-         {{"Left", "move left"},
-          {"Right", "move right"},
-          {"Up", "turn"},
-          {"Down", "one step down"}}},
+        groupeJoueur(0),
+        groupeJoueur(1),
         {"Other keys",
          {{"l", "swaying camera on/off"},
           {"p, Escape", "pause, play on"},

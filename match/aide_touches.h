@@ -4,7 +4,7 @@
 #include <vector>
 
 // The keys as the help tells them, on screen and in --help: a key (or a few) and what it does,
-// in groups. The one table to feed once the players' keys can be chosen.
+// in groups; the players' keys as they are bound now (touches_joueurs.h).
 struct LigneAide {
     std::string touche;
     std::string effet;

@@ -4,7 +4,9 @@
 #include "joueurs.h"
 #include "match.h"
 #include "seance.h"
+#include "touches_joueurs.h"
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -100,35 +102,26 @@ void signalerFait(const Fait &fait) {
     }
 }
 
-// The players' keys as the design maps them: letters for the left well, arrows for the right.
-Intention intentionTouche(unsigned char touche) {
-    switch (touche) {
-    case 'a':
-        return {0, Geste::gauche};
-    case 'd':
-        return {0, Geste::droite};
-    case 'w':
-        return {0, Geste::tourner};
-    case 's':
-        return {0, Geste::descendre};
-    default:
+// The players' keys as they are bound (touches_joueurs.h), and what each means to do.
+namespace {
+
+Intention intentionDe(Touche touche) {
+    const std::optional<Commande> commande = commandeDe(touche);
+    if (!commande) {
         return {};
     }
+    constexpr Geste gestes[] = {Geste::gauche, Geste::droite, Geste::tourner, Geste::descendre};
+    return {commande->puits, gestes[static_cast<int>(commande->action)]};
+}
+
+} // namespace
+
+Intention intentionTouche(unsigned char touche) {
+    return intentionDe({false, touche});
 }
 
 Intention intentionToucheSpeciale(int touche) {
-    switch (touche) {
-    case toucheGauche:
-        return {1, Geste::gauche};
-    case toucheDroite:
-        return {1, Geste::droite};
-    case toucheHaut:
-        return {1, Geste::tourner};
-    case toucheBas:
-        return {1, Geste::descendre};
-    default:
-        return {};
-    }
+    return intentionDe({true, touche});
 }
 
 void matchRecommence() {

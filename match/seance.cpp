@@ -5,6 +5,7 @@
 #include "joueurs.h"
 #include "match.h"
 #include "pilotes.h"
+#include "touches_joueurs.h"
 #include "touches_tenues.h"
 
 #include <optional>
@@ -18,35 +19,17 @@ namespace {
 // The tally counts a finished match once, however many steps and keys come after its end.
 bool issueComptee = false;
 
-// The left player's four letters and the right player's arrows, as the actions they are.
-std::optional<Action> actionLettre(unsigned char touche) {
-    switch (touche) {
-    case 'a':
-        return Action::gauche;
-    case 'd':
-        return Action::droite;
-    case 'w':
-        return Action::pivoter;
-    case 's':
-        return Action::descendre;
-    default:
-        return std::nullopt;
+// A player's key: its action on its well, unless the computer plays that well, which does not
+// hear its player.
+bool jouerTouche(Touche touche) {
+    const std::optional<Commande> commande = commandeDe(touche);
+    if (!commande) {
+        return false;
     }
-}
-
-std::optional<Action> actionFleche(int touche) {
-    switch (touche) {
-    case toucheGauche:
-        return Action::gauche;
-    case toucheDroite:
-        return Action::droite;
-    case toucheHaut:
-        return Action::pivoter;
-    case toucheBas:
-        return Action::descendre;
-    default:
-        return std::nullopt;
+    if (!pilote(commande->puits).ordinateur) {
+        agir(commande->puits, commande->action);
     }
+    return true;
 }
 
 // A key of a well the computer plays means nothing: not even a refused turn.
@@ -121,15 +104,14 @@ void appuyerTouche(unsigned char touche) {
     if (enPause) {
         return;
     }
-    // A well the computer plays does not hear its player.
-    if (const std::optional<Action> action = actionLettre(touche)) {
-        if (!pilote(0).ordinateur) {
-            agir(0, *action);
-        }
+    if (jouerTouche({false, touche})) {
         return;
     }
-    clavier(touche, 0, 0);
-    compterIssue();
+    // The players' letters act through their bindings alone: of the design's characters, only
+    // the sway's is left.
+    if (touche == 'l') {
+        clavier(touche, 0, 0);
+    }
 }
 
 void appuyerToucheSpeciale(int touche, Instant maintenant) {
@@ -145,14 +127,7 @@ void appuyerToucheSpeciale(int touche, Instant maintenant) {
     if (enPause) {
         return;
     }
-    if (const std::optional<Action> action = actionFleche(touche)) {
-        if (!pilote(1).ordinateur) {
-            agir(1, *action);
-        }
-        return;
-    }
-    clavierSpecial(touche, 0, 0);
-    compterIssue();
+    jouerTouche({true, touche});
 }
 
 void nouveauMatch() {

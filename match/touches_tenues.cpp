@@ -1,12 +1,11 @@
 #include "touches_tenues.h"
 
-#include "codes_touches.h"
 #include "joueurs.h"
 #include "pilotes.h"
 #include "seance.h"
+#include "touches_joueurs.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -16,11 +15,10 @@ RepetitionTouches repetition;
 // down, and are ignored.
 std::vector<Touche> enfoncees;
 
-// How many pieces the player of a held down key had settled when it was pressed.
-int poseesAuDepart1 = 0;
-int poseesAuDepart2 = 0;
+// How many pieces each player had settled when their down key was pressed.
+int poseesAuDepart[2] = {0, 0};
 // The same for a well's held down action, apart from its player's key.
-int poseesAction[2] = {};
+int poseesAction[2] = {0, 0};
 
 partie &jeu(int puits) {
     return puits == 0 ? joueur1 : joueur2;
@@ -31,18 +29,23 @@ Touche toucheAction(int puits, Action action) {
     return {false, -1 - (puits * 4 + static_cast<int>(action))};
 }
 
+// Letters count the same in either case, accented ones too (é on a French keyboard).
 unsigned char minuscule(unsigned char touche) {
-    return touche >= 'A' && touche <= 'Z' ? static_cast<unsigned char>(touche - 'A' + 'a') : touche;
+    const bool majuscule =
+        (touche >= 'A' && touche <= 'Z') || (touche >= 0xC0 && touche <= 0xDE && touche != 0xD7);
+    return majuscule ? static_cast<unsigned char>(touche + 0x20) : touche;
 }
 
-// Moving, turning and pushing down repeat, as the system made them repeat; l switches the sway
-// once per press.
-bool repete(Touche touche) {
+bool estDescente(const std::optional<Commande> &commande) {
+    return commande && commande->action == Action::descendre;
+}
+
+void agirTouche(Touche touche) {
     if (touche.speciale) {
-        return touche.code == toucheGauche || touche.code == toucheDroite ||
-               touche.code == toucheHaut || touche.code == toucheBas;
+        appuyerToucheSpeciale(touche.code);
+    } else {
+        appuyerTouche(static_cast<unsigned char>(touche.code));
     }
-    return touche.code != 0 && std::strchr("adws", touche.code) != nullptr;
 }
 
 void enfoncer(Touche touche, Instant maintenant) {
@@ -50,28 +53,29 @@ void enfoncer(Touche touche, Instant maintenant) {
         return;
     }
     enfoncees.push_back(touche);
+    const std::optional<Commande> commande = commandeDe(touche);
     // Counted before the press acts: a press that settles the piece leaves nothing to repeat.
-    if (touche.speciale && touche.code == toucheBas) {
-        poseesAuDepart2 = joueur2.getPosees();
-    } else if (!touche.speciale && touche.code == 's') {
-        poseesAuDepart1 = joueur1.getPosees();
+    if (estDescente(commande)) {
+        poseesAuDepart[commande->puits] = jeu(commande->puits).getPosees();
     }
     if (touche.speciale) {
         appuyerToucheSpeciale(touche.code, maintenant);
     } else {
         appuyerTouche(static_cast<unsigned char>(touche.code));
     }
-    // A press during the pause did nothing, and does not start repeating when the pause ends.
-    if (repete(touche) && !enPause) {
+    // Moving, turning and pushing down repeat, as the system made them repeat; l switches the
+    // sway once per press. A press during the pause did nothing, and does not start repeating
+    // when the pause ends.
+    if (commande && !enPause) {
         repetition.enfoncer(touche, maintenant);
     }
 }
 
-// A held action repeats while its well is still its player's.
+// A held action repeats while its well is still its player's, as a key does.
 bool repeterAction(Touche touche) {
     const int puits = (-1 - touche.code) / 4;
     const auto action = static_cast<Action>((-1 - touche.code) % 4);
-    if (pilote(puits).ordinateur ||
+    if (pilote(puits).ordinateur || verdict() != Verdict::enCours ||
         (action == Action::descendre && jeu(puits).getPosees() != poseesAction[puits])) {
         return false;
     }
@@ -79,22 +83,21 @@ bool repeterAction(Touche touche) {
     return true;
 }
 
-// One repeat is one more key event, unless the down key's piece has settled meanwhile.
+// One repeat is one more key event, unless the down key's piece has settled meanwhile, or the
+// match is over: a held key then must not start the next one (Space may be a player's key).
 bool repeterUne(Touche touche) {
     if (!touche.speciale && touche.code < 0) {
         return repeterAction(touche);
     }
-    if (touche.speciale) {
-        if (touche.code == toucheBas && joueur2.getPosees() != poseesAuDepart2) {
-            return false;
-        }
-        appuyerToucheSpeciale(touche.code);
-    } else {
-        if (touche.code == 's' && joueur1.getPosees() != poseesAuDepart1) {
-            return false;
-        }
-        appuyerTouche(static_cast<unsigned char>(touche.code));
+    const std::optional<Commande> commande = commandeDe(touche);
+    if (!commande || verdict() != Verdict::enCours) {
+        return false;
     }
+    if (estDescente(commande) &&
+        jeu(commande->puits).getPosees() != poseesAuDepart[commande->puits]) {
+        return false;
+    }
+    agirTouche(touche);
     return true;
 }
 

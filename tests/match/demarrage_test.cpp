@@ -41,6 +41,8 @@ protected:
         ASSERT_NE(mkdtemp(modele.data()), nullptr);
         dossier = modele;
         fs::current_path(dossier);
+        // The settings the game reads and writes (F11 below) are the test's own.
+        setenv("XDG_CONFIG_HOME", (dossier / "config").c_str(), 1);
         textureBois = 0;
         textureMetal = 0;
         fakegl::reset();
@@ -92,13 +94,24 @@ std::vector<fakegl::Call> debutAttendu() {
 
 std::vector<fakegl::Call> finAttendue() {
     return {
-        {"glEnable", {GL_TEXTURE_2D}, ""}, {"glPolygonMode", {GL_FRONT, GL_FILL}, ""},
-        {"glEnable", {GL_CULL_FACE}, ""},  {"glutReshapeFunc", {}, ""},
-        {"glutDisplayFunc", {}, ""},       {"glutTimerFunc", {1000, 0}, ""},
-        {"glutKeyboardFunc", {}, ""},      {"glutKeyboardUpFunc", {}, ""},
-        {"glutSpecialFunc", {}, ""},       {"glutSpecialUpFunc", {}, ""},
-        {"glutWindowStatusFunc", {}, ""},  {"glXGetCurrentDisplay", {}, ""},
-        {"glXGetCurrentDrawable", {}, ""}, {"glutIgnoreKeyRepeat", {1}, ""},
+        // The settings: who plays each well from now, the keyboard's map for the keys.
+        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
+        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
+        {"glXGetCurrentDisplay", {}, ""},
+        {"glEnable", {GL_TEXTURE_2D}, ""},
+        {"glPolygonMode", {GL_FRONT, GL_FILL}, ""},
+        {"glEnable", {GL_CULL_FACE}, ""},
+        {"glutReshapeFunc", {}, ""},
+        {"glutDisplayFunc", {}, ""},
+        {"glutTimerFunc", {1000, 0}, ""},
+        {"glutKeyboardFunc", {}, ""},
+        {"glutKeyboardUpFunc", {}, ""},
+        {"glutSpecialFunc", {}, ""},
+        {"glutSpecialUpFunc", {}, ""},
+        {"glutWindowStatusFunc", {}, ""},
+        {"glXGetCurrentDisplay", {}, ""},
+        {"glXGetCurrentDrawable", {}, ""},
+        {"glutIgnoreKeyRepeat", {1}, ""},
         {"glutMainLoop", {}, ""},
     };
 }
@@ -265,6 +278,12 @@ std::pair<int, std::string> lancerSansEcran(const std::string &ligne) {
 TEST_F(Demarrage, LaLigneDeCommande) {
     for (const char *nom : {"bois.bmp", "metal.bmp"}) {
         fs::copy_file(fs::path(CUBEFALL_IMAGES) / nom, nom);
+    }
+    // Its sounds too, found as when the test runs after the others in one process.
+    for (const auto &entree : fs::directory_iterator(CUBEFALL_IMAGES)) {
+        if (entree.path().extension() == ".wav") {
+            fs::copy_file(entree.path(), entree.path().filename());
+        }
     }
     const std::string invalide = ": player, computer or computer:easy|medium|hard|expert";
     struct cas {

@@ -2,6 +2,8 @@
 
 #include "codes_touches.h"
 #include "pilotes.h"
+#include "touches_joueurs.h"
+#include "touches_tenues.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +107,22 @@ TEST(Seance, PauseVerdictTallyAndNextMatch) {
              appuyerToucheSpeciale(toucheF2);
          },
          {4, 16, false, Verdict::enCours, 0, 0}},
+        {"keys bound elsewhere: q moves the left piece, a no longer does",
+         [] {
+             lierTouche(0, Action::gauche, {{false, 'q'}, "q"});
+             appuyerTouche('a');
+             appuyerTouche('q');
+         },
+         {3, 10, false, Verdict::enCours, 0, 0}},
+        {"a bound key held with Caps Lock repeats, and stops at its release",
+         [] {
+             lierTouche(0, Action::gauche, {{false, 'q'}, "q"});
+             enfoncerTouche('Q', 0);
+             repeterTouches(670);
+             relacherTouche('q');
+             repeterTouches(2000);
+         },
+         {2, 10, false, Verdict::enCours, 0, 0}},
         {"F3 gives the left well to the computer, deaf to its player's keys",
          [] {
              appuyerToucheSpeciale(toucheF3, 0);
@@ -153,6 +171,7 @@ TEST(Seance, PauseVerdictTallyAndNextMatch) {
         matchDeTest();
         victoires1 = victoires2 = 0;
         c.evenements();
+        lierTouche(0, Action::gauche, {{false, 'a'}, "a"});
         EXPECT_EQ(nomPilote(0), c.attendu.gauche);
         EXPECT_EQ(joueur1.getX(), c.attendu.x);
         EXPECT_EQ(joueur1.getY(), c.attendu.y);

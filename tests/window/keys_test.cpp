@@ -37,8 +37,9 @@ struct Playing {
 };
 
 // A started game whose two first pieces have been seen; empty places when they were not.
-::testing::AssertionResult startAndFindPieces(Playing &playing, const std::string &name) {
-    playing.started = startGame(Pictures::both);
+::testing::AssertionResult startAndFindPieces(Playing &playing, const std::string &name,
+                                              const std::string &settings = {}) {
+    playing.started = startGame(Pictures::both, {}, settings);
     if (!playing.started.drawn) {
         return ::testing::AssertionFailure() << playing.started.why();
     }
@@ -98,6 +99,24 @@ TEST(Keys, ArrowsMoveAndTurnTheRightPieceOnly) {
     seen = waitForPieces(game, stillAt(seen.left.places[0]), movedFrom(seen.right.places[0], 5, 1),
                          "arrows-up");
     ASSERT_TRUE(seen.seen()) << "after Up: " << seen.left.explanation << seen.right.explanation;
+}
+
+// Keys bound in the settings file act as the design's did, and the design's keys they replace
+// no longer act. The turn comes last, so that the picture with the piece turned is the one after
+// every key.
+TEST(Keys, KeysBoundInTheSettingsFileReplaceTheDesigns) {
+    Playing playing;
+    ASSERT_TRUE(startAndFindPieces(playing, "bound-start",
+                                   "[left well]\nleft = j\n[right well]\nright = Home\n"));
+    auto &game = *playing.started.game;
+
+    for (const char *key : {"j", "a", "w", "Home", "Right", "Up"}) {
+        game.tap(key);
+    }
+    const auto seen = waitForPieces(game, movedFrom(playing.left, 3, 1),
+                                    movedFrom(playing.right, 5, 1), "bound-keys");
+    ASSERT_TRUE(seen.seen()) << seen.left.explanation << seen.right.explanation;
+    EXPECT_EQ(game.errorOutput(), "");
 }
 
 // Each press of s or the down arrow is one step of gravity: the piece is at least that many

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <fstream>
+
 std::filesystem::path gameBinary() {
     return CUBEFALL_GAME;
 }
@@ -19,10 +21,16 @@ std::string keepForInspection(const harness::Image &image, const std::string &na
     return harness::writePng(image, path) ? path : "(could not write " + path + ")";
 }
 
-StartedGame startGame(harness::Pictures pictures, const std::vector<std::string> &arguments) {
+StartedGame startGame(harness::Pictures pictures, const std::vector<std::string> &arguments,
+                      const std::string &settings) {
     StartedGame started;
     started.folder = std::make_unique<harness::GameFolder>();
     harness::putPictures(*started.folder, picturesDir(), pictures);
+    if (!settings.empty()) {
+        const auto file = started.folder->scratch() / "config" / "cubefall" / "cubefall.conf";
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file) << settings;
+    }
     started.startedFrom = std::time(nullptr);
     started.game = std::make_unique<harness::Game>(gameBinary(), *started.folder, arguments);
     started.drawn = started.game->waitForFirstFrame();

@@ -28,5 +28,7 @@ struct StartedGame {
     std::string why() const;
 };
 
-// Starts the game with the given pictures and waits for its first frame.
-StartedGame startGame(harness::Pictures pictures, const std::vector<std::string> &arguments = {});
+// Starts the game with the given pictures (and the text of its settings file, if any) and waits
+// for its first frame.
+StartedGame startGame(harness::Pictures pictures, const std::vector<std::string> &arguments = {},
+                      const std::string &settings = {});

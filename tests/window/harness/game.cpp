@@ -10,13 +10,15 @@ namespace harness {
 
 namespace {
 
+// The game's settings come from a folder of the run's own (config/cubefall/cubefall.conf
+// beside its output), never from the user's: what a test changes in play stays with the test.
 // The game's sound goes to SDL's null audio device, which plays nothing but works as a device
 // does, unless the caller chose a driver (the sound tests do). Under LeakSanitizer, Mesa unloads
 // its driver before the leak report, whose stacks then cannot say that the driver made them; the
 // sanitizer build names the driver here so that the game keeps it loaded (with the sanitizer's
 // runtime first, as it requires).
-std::vector<std::string> gameEnvironment() {
-    std::vector<std::string> settings;
+std::vector<std::string> gameEnvironment(const std::filesystem::path &logDir) {
+    std::vector<std::string> settings = {"XDG_CONFIG_HOME=" + (logDir / "config").string()};
     if (std::getenv("SDL_AUDIODRIVER") == nullptr) {
         settings.push_back("SDL_AUDIODRIVER=dummy");
     }
@@ -37,7 +39,7 @@ Game::Game(const std::filesystem::path &binary, const std::filesystem::path &wor
            const std::filesystem::path &logDir, const std::vector<std::string> &arguments)
     : logDir_(logDir), x_(), before_(x_.windowsTitled(gameTitle)),
       process_(binary, arguments, workingDir, logDir / "stdout.txt", logDir / "stderr.txt",
-               gameEnvironment()) {}
+               gameEnvironment(logDir)) {}
 
 bool Game::windowShown() {
     if (!window_) {

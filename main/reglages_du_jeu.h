@@ -1,0 +1,19 @@
+#pragma once
+
+#include "reglages.h"
+
+// The player's settings file (reglages/) in the running game. Called once the window is up, as
+// the keys' places are read from the X server.
+
+// Reads the file, names its bad lines on standard error, and applies what the match holds: who
+// plays each well and both players' keys (the left player's, unless bound, found by their place
+// on the keyboard). Returns what was read, for what start-up applies once the window and the sound
+// are there (sound, full screen).
+Reglages chargerReglages();
+
+// From now on, what the player changes (who plays each well, the sound, full screen) is written
+// into the file as soon as it changes. What stands now, whether the file's or the command line's
+// for this run, counts as already written.
+void suivreReglages();
+// Called after each key: writes what changed since the last call.
+void retenirChangements();
