@@ -19,6 +19,7 @@ enum class Geste {
     relacher,
     manche,
     ordinateur,
+    echanger,
     surLeSol,
     perdre,
     horloge
@@ -82,6 +83,8 @@ void faire(const Pas &p) {
         return;
     case Geste::ordinateur:
         return choisirPilote(0, {true, Niveau::expert});
+    case Geste::echanger:
+        return echangerManettes(true);
     case Geste::surLeSol:
         return modifier(joueur1, [](partieTest &t) { t.placerPiece(0, 4, 1); });
     case Geste::perdre:
@@ -133,6 +136,8 @@ TEST(Manettes, PadsPlayTheirWells) {
           {20, G::brancher, 2, 0, 0, 4, 10, 0, 5, true},
           {30, G::appuyer, 1, SDL_CONTROLLER_BUTTON_START, 0, 4, 10, 0, 5},
           {40, G::appuyer, 2, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0, 3, 10, 0, 5}}},
+        {"swapped, the first pad plays the right well",
+         {{0, G::echanger}, {10, G::appuyer, 0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0, 4, 10, 0, 5}}},
         {"a well under the computer ignores its pad",
          {{0, G::ordinateur}, {10, G::appuyer, 0, SDL_CONTROLLER_BUTTON_A}}},
         {"held down stops once its piece settles",
@@ -169,6 +174,7 @@ TEST(Manettes, PadsPlayTheirWells) {
             }
         }
         lireManettes(5000);
+        echangerManettes(false);
     }
     choisirPilote(0, {});
     fermerManettes();
