@@ -99,6 +99,7 @@ void faire(const Pas &p) {
 TEST(Manettes, PadsPlayTheirWells) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    unsetenv("CUBEFALL_MANETTE_VIRTUELLE");
     ASSERT_TRUE(ouvrirManettes({}));
     reglerRepetition({true, 200, 50});
     using G = Geste;
