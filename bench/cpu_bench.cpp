@@ -1,12 +1,13 @@
 // The share of one core that the running game takes in a window of 500 x 500 over ten seconds,
 // with no key and with a key every 250 ms, beside the same game built to draw a frame every
 // interval whatever happens (as it once did), an empty GLUT window drawing 20 frames a second, and
-// the game with the computer playing one well at Hard. The game runs twice: with its sound on
-// SDL's null audio device, which mixes and paces like a real one without a sound card, and with no
-// audio device at all (a driver that does not exist), so the difference is what sound costs; the
-// others run without sound.
-// The contenders take turns, round after round, so that they share the machine's moods; the
-// X server's share during each run is reported beside the program's.
+// the game with the computer playing one well at Hard, and the game with a pad connected (SDL's
+// virtual joystick, attached in the game's own process) that nobody presses. The game runs twice:
+// with its sound on SDL's null audio device, which mixes and paces like a real one without a sound
+// card, and with no audio device at all (a driver that does not exist), so the difference is what
+// sound costs; the others run without sound. The contenders take turns, round after round, so that
+// they share the machine's moods; the X server's share during each run is reported beside the
+// program's.
 #include "game.h"
 #include "process_cpu.h"
 
@@ -29,6 +30,8 @@ constexpr double goalQuiet = 1;
 constexpr double goalKeys = 2;
 constexpr double goalComputer = 3;
 const char *const computerHard = "game, computer Hard at the right";
+constexpr double goalPad = 2;
+const char *const withPad = "game, a pad connected";
 constexpr double goalSound = 1;
 constexpr double goalSoundAdds = 0.5;
 
@@ -38,6 +41,8 @@ struct Contender {
     const char *audioDriver = "nonexistent";
     // Keys pressed once the first frame shows, before the measure.
     std::vector<const char *> setup = {};
+    // The game attaches a virtual pad at start.
+    bool pad = false;
 };
 
 struct Share {
@@ -50,8 +55,12 @@ std::optional<Share> measure(const Contender &contender, bool withKeys, pid_t se
     harness::GameFolder folder;
     harness::putPictures(folder, CUBEFALL_PICTURES, harness::Pictures::both);
     setenv("SDL_AUDIODRIVER", contender.audioDriver, 1);
+    if (contender.pad) {
+        setenv("CUBEFALL_MANETTE_VIRTUELLE", "1", 1);
+    }
     harness::Game game(contender.binary, folder);
     unsetenv("SDL_AUDIODRIVER");
+    unsetenv("CUBEFALL_MANETTE_VIRTUELLE");
     if (!game.waitForFirstFrame()) {
         std::fprintf(stderr, "%s: no frame\n%s", contender.name, game.errorOutput().c_str());
         return std::nullopt;
@@ -103,6 +112,7 @@ int main(int argc, char **argv) {
         {"game drawing every frame", CUBEFALL_GAME_EVERY_FRAME},
         {"empty window, 20 frames a second", CUBEFALL_EMPTY_WINDOW},
         {computerHard, CUBEFALL_GAME, "nonexistent", {"F4", "F4", "F4"}},
+        {withPad, CUBEFALL_GAME, "nonexistent", {}, true},
     };
     const auto server = xServerPid();
     if (!server) {
@@ -163,5 +173,11 @@ int main(int argc, char **argv) {
     const double computer = medians[{computerHard, false}];
     std::printf("%s, no keys: %.2f %% (goal: at most %.0f %%): %s\n", computerHard, computer,
                 goalComputer, computer <= goalComputer ? "met" : "MISSED");
+    const double pad = medians[{withPad, false}];
+    std::printf("%s, no button: %.2f %%, %+.2f %% for reading it (goal: at most %.0f %%): %s; "
+                "with keys every 250 ms: %.2f %%, %+.2f %%\n",
+                withPad, pad, pad - medians[{"game", false}], goalPad,
+                pad <= goalPad ? "met" : "MISSED", medians[{withPad, true}],
+                medians[{withPad, true}] - medians[{"game", true}]);
     return 0;
 }

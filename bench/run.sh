@@ -18,7 +18,7 @@ cmake --preset bench
 cmake --build --preset bench -j 2
 
 screen=(-s "-screen 0 1280x1024x24")
-echo "== CPU: the game in a 500 x 500 window, 10 s with no key and with keys, with and without sound, beside drawing every frame and an empty window"
+echo "== CPU: the game in a 500 x 500 window, 10 s with no key and with keys, with and without sound, with a pad connected, beside drawing every frame and an empty window"
 xvfb-run -a "${screen[@]}" build-bench/bench/bench_cpu "${CUBEFALL_CPU_ROUNDS:-2}"
 echo
 echo "== From an event to its sound being mixed, on SDL's null audio device"

@@ -6,6 +6,7 @@
 #include "dossiers_donnees.h"
 #include "evenements.h"
 #include "ligne_commande.h"
+#include "manettes_du_jeu.h"
 #include "minuterie.h"
 #include "pilotes.h"
 #include "plein_ecran.h"
@@ -81,6 +82,7 @@ int demarrer(int argc, char **argv) {
     // written back: what stands now counts as saved.
     const Reglages reglages = chargerReglages();
     brancherSon(dossiers);
+    brancherManettes(reglages.echangerManettes);
     couperSon(ligne.sonCoupe || !reglages.son);
     for (int puits = 0; puits < 2; ++puits) {
         if (ligne.pilotes[puits]) {

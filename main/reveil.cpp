@@ -3,6 +3,7 @@
 #include "avis.h"
 #include "clavier_bureau.h"
 #include "echeance.h"
+#include "manettes.h"
 #include "match.h"
 #include "pilotes.h"
 #include "scene.h"
@@ -40,6 +41,11 @@ void reveiller(int jeton) {
         arreterSiSilence(t);
     }
     bool change = false;
+    // The pads first: a direction pressed since the last reading may start its repeat.
+    const std::optional<Instant> lecture = prochaineLectureManettes(t);
+    if (lecture && *lecture <= t) {
+        change = lireManettes(t);
+    }
     const std::optional<Instant> repetition = prochaineRepetition();
     const std::optional<Instant> avis = finAvis();
     if (repetition && *repetition <= t) {
@@ -82,6 +88,7 @@ void planifier() {
         glutPostRedisplay();
     }
     std::optional<Instant> echeance = auPlusTot(prochaineRepetition(), prochainCoupOrdinateur(t));
+    echeance = auPlusTot(echeance, prochaineLectureManettes(t));
     if (delai && *delai > 0) {
         echeance = auPlusTot(echeance, t + *delai);
     }

@@ -6,7 +6,8 @@
 // when the picture may have changed (a step, a key, a repeat, a pause), at most one every frame
 // interval, and every interval while the camera sways; a held key wakes the game when its
 // repeat is due, the computer when its next key is, the sound when its device may sleep or close,
-// a notice when it must go.
+// a notice when it must go, the pads when they are to be read (often while one is connected, a
+// few times a second otherwise).
 
 // GLUT's clock, in milliseconds: the one frames and key repeats are timed on.
 Instant maintenant();

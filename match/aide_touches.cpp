@@ -29,5 +29,10 @@ std::vector<GroupeAide> aideTouches() {
           {"F3, F4", "who plays the left, right well"},
           {"m", "sound on/off"},
           {"F11", "full screen on/off"}}},
+        {"Gamepad",
+         {{"D-pad, left stick", "move, one step down"},
+          {"A, B", "turn"},
+          {"Start", "pause, play on"},
+          {"Back", "next match, once over"}}},
     };
 }

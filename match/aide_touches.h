@@ -15,5 +15,5 @@ struct GroupeAide {
     std::vector<LigneAide> lignes;
 };
 
-// The left player's keys, the right player's, then the keys both share.
+// The left player's keys, the right player's, the keys both share, then a gamepad's buttons.
 std::vector<GroupeAide> aideTouches();

@@ -1,6 +1,7 @@
 #include "touches_tenues.h"
 
 #include "joueurs.h"
+#include "pilotes.h"
 #include "seance.h"
 #include "touches_joueurs.h"
 
@@ -16,9 +17,16 @@ std::vector<Touche> enfoncees;
 
 // How many pieces each player had settled when their down key was pressed.
 int poseesAuDepart[2] = {0, 0};
+// The same for a well's held down action, apart from its player's key.
+int poseesAction[2] = {0, 0};
 
 partie &jeu(int puits) {
     return puits == 0 ? joueur1 : joueur2;
+}
+
+// A held action shares the keys' repeat under a code no key has: below zero.
+Touche toucheAction(int puits, Action action) {
+    return {false, -1 - (puits * 4 + static_cast<int>(action))};
 }
 
 // Letters count the same in either case, accented ones too (é on a French keyboard).
@@ -63,9 +71,24 @@ void enfoncer(Touche touche, Instant maintenant) {
     }
 }
 
+// A held action repeats while its well is still its player's, as a key does.
+bool repeterAction(Touche touche) {
+    const int puits = (-1 - touche.code) / 4;
+    const auto action = static_cast<Action>((-1 - touche.code) % 4);
+    if (pilote(puits).ordinateur || verdict() != Verdict::enCours ||
+        (action == Action::descendre && jeu(puits).getPosees() != poseesAction[puits])) {
+        return false;
+    }
+    agir(puits, action);
+    return true;
+}
+
 // One repeat is one more key event, unless the down key's piece has settled meanwhile, or the
 // match is over: a held key then must not start the next one (Space may be a player's key).
 bool repeterUne(Touche touche) {
+    if (!touche.speciale && touche.code < 0) {
+        return repeterAction(touche);
+    }
     const std::optional<Commande> commande = commandeDe(touche);
     if (!commande || verdict() != Verdict::enCours) {
         return false;
@@ -105,9 +128,26 @@ void relacherToucheSpeciale(int touche) {
     relacher({true, touche});
 }
 
+void enfoncerAction(int puits, Action action, Instant maintenant) {
+    if (enPause || pilote(puits).ordinateur) {
+        return;
+    }
+    poseesAction[puits] = jeu(puits).getPosees();
+    agir(puits, action);
+    if (action != Action::pivoter) {
+        repetition.enfoncer(toucheAction(puits, action), maintenant);
+    }
+}
+
+void relacherAction(int puits, Action action) {
+    repetition.relacher(toucheAction(puits, action));
+}
+
 void relacherTouches() {
+    for (const Touche touche : enfoncees) {
+        repetition.relacher(touche);
+    }
     enfoncees.clear();
-    repetition.toutRelacher();
 }
 
 void arreterRepetitions() {

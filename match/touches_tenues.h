@@ -1,5 +1,6 @@
 #pragma once
 
+#include "action.h"
 #include "repetition.h"
 
 #include <optional>
@@ -13,8 +14,14 @@ void relacherTouche(unsigned char touche);
 void enfoncerToucheSpeciale(int touche, Instant maintenant);
 void relacherToucheSpeciale(int touche);
 
+// A well's action held down from another source than the keyboard (a pad's direction): the same
+// as a player's key, with the same repeat, unless the match is paused or the computer plays the
+// well. Moving and down repeat, down until its piece settles; a turn acts once per press.
+void enfoncerAction(int puits, Action action, Instant maintenant);
+void relacherAction(int puits, Action action);
+
 // Every key counts as released: the window lost the keyboard or was hidden, so the releases will
-// go elsewhere.
+// go elsewhere. Held actions from elsewhere keep their own releases.
 void relacherTouches();
 // Held keys stop repeating, still down: a pause or a new match began, after which the players
 // press again.
@@ -25,5 +32,5 @@ void arreterRepetitions();
 void repeterTouches(Instant maintenant);
 std::optional<Instant> prochaineRepetition();
 
-// The desktop's delay and rate, as read at start-up.
+// The desktop's delay and rate, as read at start-up; held actions repeat at the same.
 void reglerRepetition(ReglageRepetition reglage);

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr const char *sectionJeu = "game";
+constexpr const char *sectionManettes = "pads";
 constexpr const char *sectionsPuits[] = {"left well", "right well"};
 // In the order of the actions: move left, move right, turn, down.
 constexpr const char *clesTouches[] = {"left", "right", "turn", "down"};
@@ -109,9 +110,19 @@ int lireReglage(void *utilisateur, const char *sectionLue, const char *cleLue,
             return 1;
         }
     }
+    if (memeNom(section, sectionManettes)) {
+        if (!memeNom(cle, "swap")) {
+            etat.signaler("unknown setting '" + cle + "' (the pads have swap)");
+        } else if (const std::optional<bool> oui = lireOuiNon(valeur)) {
+            reglages.echangerManettes = *oui;
+        } else {
+            etat.signaler(cle + " must be on or off, not '" + valeur + "'");
+        }
+        return 1;
+    }
     if (!memeNom(section, sectionJeu)) {
         etat.signaler("unknown section [" + section +
-                      "] (there are [game], [left well] and [right well])");
+                      "] (there are [game], [left well], [right well] and [pads])");
         return 1;
     }
     const bool son = memeNom(cle, "sound");

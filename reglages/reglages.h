@@ -24,9 +24,13 @@
 //   [right well]
 //   controller = computer:hard
 //
+//   [pads]
+//   swap = off
+//
 // Keys are X keysym names, for move left, move right, turn and down in that order; a key the
 // file does not name keeps its default (the left player's by their place on the keyboard, the
 // right player's arrows). The swaying camera is not among them: each run starts without it.
+// With the pads swapped, the first gamepad connected plays the right well, the second the left.
 struct ReglagesPuits {
     Pilote pilote;
     std::array<std::string, 4> touches; // empty: the default
@@ -36,6 +40,7 @@ struct Reglages {
     ReglagesPuits puits[2];
     bool son = true;
     bool pleinEcran = false;
+    bool echangerManettes = false;
 };
 
 // Why a key name cannot be bound ("no such key", "p pauses the game"), or empty when it can.

@@ -65,7 +65,7 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
         {"every setting, in any case, with comments",
          "; mine\n[Game]\nsound = Off ; too loud\nfullscreen: yes\n\n[left well]\n"
          "controller = computer:expert\nleft = q\nright = d\nturn = z\ndown = s\n"
-         "[right well]\ncontroller = computer\nturn = KP_8\n",
+         "[right well]\ncontroller = computer\nturn = KP_8\n[Pads]\nswap = on\n",
          {},
          [](const Reglages &r) {
              EXPECT_FALSE(r.son);
@@ -75,15 +75,17 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
              EXPECT_EQ(r.puits[1].pilote, ordinateur(Niveau::moyen));
              EXPECT_EQ(r.puits[1].touches[2], "KP_8");
              EXPECT_EQ(r.puits[1].touches[0], "");
+             EXPECT_TRUE(r.echangerManettes);
          }},
         {"bad lines among good ones",
          "[game]\nsound = maybe\nfullscreen = on\n[left well]\ncontroller = robot\n"
          "left = nosuchkey\nturn = p\ncolour = red\nnot a setting\n[right well\ndown = space\n"
          "[left well]\nright = e\n[sound]\nvolume = 3\n" +
-             std::string(300, 'x') + "\n",
+             std::string(300, 'x') + "\n[pads]\nswap = sometimes\nmirror = on\n",
          {"2: sound must be on or off", "5: controller must be", "6: left = nosuchkey: no such",
           "7: turn = p: p pauses", "8: unknown setting 'colour'", "9: not a setting",
-          "10: not a setting", "15: unknown section [sound]", "16: line too long"},
+          "10: not a setting", "15: unknown section [sound]", "16: line too long",
+          "18: swap must be on or off", "19: unknown setting 'mirror'"},
          [](const Reglages &r) {
              EXPECT_TRUE(r.son);
              EXPECT_TRUE(r.pleinEcran);
@@ -98,6 +100,7 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
              EXPECT_TRUE(r.son);
              EXPECT_FALSE(r.pleinEcran);
              EXPECT_EQ(r.puits[1].pilote, Pilote{});
+             EXPECT_FALSE(r.echangerManettes);
          }},
     };
     for (const Cas &c : cas) {

@@ -1,0 +1,243 @@
+#include "manettes.h"
+
+#include "boutons.h"
+#include "seance.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+struct Manette {
+    SDL_GameController *controleur;
+    SDL_JoystickID id;
+    EtatManette etat;
+};
+
+bool ouvert = false;
+bool echange = false;
+std::vector<Manette> manettes;
+std::optional<Instant> prochaineLecture;
+// Devices without a mapping are named once each.
+std::set<std::string> sansCorrespondance;
+
+Bouton traduireBouton(Uint8 bouton) {
+    switch (bouton) {
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+        return Bouton::gauche;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+        return Bouton::droite;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+        return Bouton::bas;
+    case SDL_CONTROLLER_BUTTON_A:
+    case SDL_CONTROLLER_BUTTON_B:
+        return Bouton::tourner;
+    case SDL_CONTROLLER_BUTTON_START:
+        return Bouton::start;
+    case SDL_CONTROLLER_BUTTON_BACK:
+        return Bouton::back;
+    default:
+        return Bouton::autre;
+    }
+}
+
+Axe traduireAxe(Uint8 axe) {
+    return axe == SDL_CONTROLLER_AXIS_LEFTX   ? Axe::horizontal
+           : axe == SDL_CONTROLLER_AXIS_LEFTY ? Axe::vertical
+                                              : Axe::autre;
+}
+
+Manette *trouver(SDL_JoystickID id) {
+    const auto m = std::find_if(manettes.begin(), manettes.end(),
+                                [&](const Manette &x) { return x.id == id; });
+    return m == manettes.end() ? nullptr : &*m;
+}
+
+int puitsLibre() {
+    for (const int puits : {echange ? 1 : 0, echange ? 0 : 1}) {
+        if (std::none_of(manettes.begin(), manettes.end(),
+                         [&](const Manette &m) { return m.etat.puits == puits; })) {
+            return puits;
+        }
+    }
+    return -1;
+}
+
+void brancher(int index) {
+    SDL_GameController *controleur = SDL_GameControllerOpen(index);
+    if (controleur == nullptr) {
+        return;
+    }
+    const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controleur));
+    // SDL may announce a pad twice: at its start, then when a mapping for it arrives.
+    if (trouver(id) != nullptr) {
+        SDL_GameControllerClose(controleur);
+        return;
+    }
+    Manette manette{controleur, id, {}};
+    manette.etat.puits = puitsLibre();
+    manettes.push_back(manette);
+}
+
+// A pad pulled out mid-match pauses it: its player may go on at the keyboard or plug it back.
+bool debrancher(SDL_JoystickID id) {
+    Manette *manette = trouver(id);
+    if (manette == nullptr) {
+        return false;
+    }
+    const int libere = manette->etat.puits;
+    lacher(manette->etat);
+    SDL_GameControllerClose(manette->controleur);
+    manettes.erase(manettes.begin() + (manette - manettes.data()));
+    if (verdict() == Verdict::enCours && !enPause) {
+        mettreEnPause();
+    }
+    // A pad that found both wells taken plays the one set free.
+    for (Manette &m : manettes) {
+        if (m.etat.puits < 0 && libere >= 0) {
+            m.etat.puits = libere;
+            break;
+        }
+    }
+    return true;
+}
+
+// A joystick SDL has no mapping for would play nothing without a word.
+void signalerSansCorrespondance(int index) {
+    if (SDL_IsGameController(index)) {
+        return;
+    }
+    const char *nom = SDL_JoystickNameForIndex(index);
+    const std::string texte = nom != nullptr ? nom : "a joystick";
+    if (sansCorrespondance.insert(texte).second) {
+        std::fprintf(stderr,
+                     "Pads: %s has no game controller mapping; add one to "
+                     "SDL_GAMECONTROLLERCONFIG or gamecontrollerdb.txt.\n",
+                     texte.c_str());
+    }
+}
+
+bool traiter(const SDL_Event &e, Instant maintenant) {
+    switch (e.type) {
+    case SDL_CONTROLLERDEVICEADDED:
+        brancher(e.cdevice.which);
+        return false;
+    case SDL_CONTROLLERDEVICEREMOVED:
+        return debrancher(e.cdevice.which);
+    case SDL_JOYDEVICEADDED:
+        signalerSansCorrespondance(e.jdevice.which);
+        return false;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+        if (Manette *m = trouver(e.cbutton.which)) {
+            return bouton(m->etat, traduireBouton(e.cbutton.button),
+                          e.type == SDL_CONTROLLERBUTTONDOWN, maintenant);
+        }
+        return false;
+    case SDL_CONTROLLERAXISMOTION:
+        if (Manette *m = trouver(e.caxis.which)) {
+            return axe(m->etat, traduireAxe(e.caxis.axis), e.caxis.value, maintenant);
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+// For the CPU benchmark only: a pad that lives in the game's own process, connected and never
+// pressed.
+void brancherManetteVirtuelle() {
+    SDL_VirtualJoystickDesc description{};
+    description.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    description.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    description.naxes = SDL_CONTROLLER_AXIS_MAX;
+    description.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    description.name = "Cubefall virtual pad";
+    SDL_JoystickAttachVirtualEx(&description);
+}
+
+} // namespace
+
+bool ouvrirManettes(const std::filesystem::path &dossierReglages) {
+    if (ouvert) {
+        return true;
+    }
+    // As for the sound: no session bus of its own, and Ctrl+C and SIGTERM still stop the game.
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // SDL has no window of ours to tell it the game lost the keyboard: pads play throughout.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+        std::fprintf(stderr, "Pads: none can be used (%s); the keyboard plays.\n", SDL_GetError());
+        return false;
+    }
+    const std::filesystem::path base = dossierReglages / "gamecontrollerdb.txt";
+    std::error_code erreur;
+    if (!dossierReglages.empty() && std::filesystem::is_regular_file(base, erreur) &&
+        SDL_GameControllerAddMappingsFromFile(base.string().c_str()) < 0) {
+        std::fprintf(stderr, "Pads: %s was not read (%s).\n", base.string().c_str(),
+                     SDL_GetError());
+    }
+    ouvert = true;
+    if (std::getenv("CUBEFALL_MANETTE_VIRTUELLE") != nullptr) {
+        brancherManetteVirtuelle();
+    }
+    return true;
+}
+
+void fermerManettes() {
+    if (!ouvert) {
+        return;
+    }
+    for (Manette &m : manettes) {
+        lacher(m.etat);
+        SDL_GameControllerClose(m.controleur);
+    }
+    manettes.clear();
+    prochaineLecture.reset();
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    ouvert = false;
+}
+
+void echangerManettes(bool echanger) {
+    if (echanger == echange) {
+        return;
+    }
+    echange = echanger;
+    for (Manette &m : manettes) {
+        lacher(m.etat);
+        if (m.etat.puits >= 0) {
+            m.etat.puits = 1 - m.etat.puits;
+        }
+    }
+}
+
+std::optional<Instant> prochaineLectureManettes(Instant maintenant) {
+    if (!ouvert) {
+        return std::nullopt;
+    }
+    if (!prochaineLecture) {
+        prochaineLecture = maintenant;
+    }
+    return prochaineLecture;
+}
+
+bool lireManettes(Instant maintenant) {
+    if (!ouvert) {
+        return false;
+    }
+    bool change = false;
+    SDL_Event e;
+    while (SDL_PollEvent(&e) != 0) {
+        change = traiter(e, maintenant) || change;
+    }
+    prochaineLecture = maintenant + (manettes.empty() ? intervalleRecherche : intervalleLecture);
+    return change;
+}
