@@ -61,12 +61,13 @@ void comparer(const Cliche &avant, const Cliche &apres, Intention intention) {
         const Cliche::Puits &b = apres.puits[i];
         const bool pose = b.posees != a.posees;
         const bool voulu = intention.puits == i;
-        if (!pose && (b.x != a.x || (voulu && intention.geste == Geste::descendre && b.y < a.y))) {
+        if (!pose &&
+            (b.x != a.x || (voulu && intention.action == Action::descendre && b.y < a.y))) {
             signalerFait({Evenement::deplacement, i});
         }
         if (!pose && b.rotation != a.rotation) {
             signalerFait({Evenement::rotation, i});
-        } else if (!pose && voulu && intention.geste == Geste::tourner && !avant.pause &&
+        } else if (!pose && voulu && intention.action == Action::pivoter && !avant.pause &&
                    !apres.pause && !avant.decide) {
             signalerFait({Evenement::rotationRefusee, i});
         }
@@ -110,8 +111,7 @@ Intention intentionDe(Touche touche) {
     if (!commande) {
         return {};
     }
-    constexpr Geste gestes[] = {Geste::gauche, Geste::droite, Geste::tourner, Geste::descendre};
-    return {commande->puits, gestes[static_cast<int>(commande->action)]};
+    return {commande->puits, commande->action};
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "action.h"
+
 #include <functional>
+#include <optional>
 
 // What happened in the match, reported as plain values to whoever listens (the sound, for one):
 // the match itself only compares the games before and after each step, key and pause.
@@ -37,10 +40,9 @@ void signalerFait(const Fait &fait);
 
 // What a player's key means to do to their piece: the only way to tell a refused turn from no
 // turn at all.
-enum class Geste { aucun, gauche, droite, tourner, descendre };
 struct Intention {
     int puits = -1;
-    Geste geste = Geste::aucun;
+    std::optional<Action> action;
 };
 Intention intentionTouche(unsigned char touche);
 Intention intentionToucheSpeciale(int touche);

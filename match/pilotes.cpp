@@ -75,8 +75,7 @@ std::string nomPilote(int n) {
 }
 
 void agir(int n, Action action) {
-    constexpr Geste gestes[] = {Geste::gauche, Geste::droite, Geste::tourner, Geste::descendre};
-    const Observation vue(Intention{n, gestes[static_cast<int>(action)]});
+    const Observation vue(Intention{n, action});
     if (enPause) {
         return;
     }

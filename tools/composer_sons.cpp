@@ -3,6 +3,7 @@
 // The names are the ones the game looks for (son/noms_sons.cpp); it says at start-up when one is
 // missing.
 
+#include "fichier_sortie.h"
 #include "synthese.h"
 
 #include <cstdio>
@@ -33,7 +34,7 @@ Son lignes(int n) {
 }
 
 struct Composition {
-    const char *nom;
+    std::string nom;
     Son son;
 };
 
@@ -64,11 +65,7 @@ std::vector<Composition> composer() {
         sons.push_back({"pose", s});
     }
     for (int n = 1; n <= 4; ++n) {
-        sons.push_back({n == 1   ? "lignes1"
-                        : n == 2 ? "lignes2"
-                        : n == 3 ? "lignes3"
-                                 : "lignes4",
-                        lignes(n)});
+        sons.push_back({"lignes" + std::to_string(n), lignes(n)});
     }
     {
         // A rising swoosh, off towards the opponent.
@@ -120,20 +117,6 @@ std::vector<Composition> composer() {
     return sons;
 }
 
-bool enregistrer(const std::string &chemin, const std::vector<std::uint8_t> &octets) {
-    std::FILE *fichier = std::fopen(chemin.c_str(), "wb");
-    if (!fichier) {
-        std::perror(chemin.c_str());
-        return false;
-    }
-    const bool ecrit = std::fwrite(octets.data(), 1, octets.size(), fichier) == octets.size();
-    if (std::fclose(fichier) != 0 || !ecrit) {
-        std::fprintf(stderr, "%s: write failed\n", chemin.c_str());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -142,8 +125,8 @@ int main(int argc, char **argv) {
         return 2;
     }
     for (const Composition &c : composer()) {
-        if (!enregistrer(std::string(argv[1]) + "/" + c.nom + ".wav",
-                         fichierWav(c.son.echantillons()))) {
+        if (!ecrireFichier(std::string(argv[1]) + "/" + c.nom + ".wav",
+                           fichierWav(c.son.echantillons()))) {
             return 1;
         }
     }

@@ -2,6 +2,7 @@
 // Usage: peindre_textures FOLDER [SIDE], SIDE a power of two from 4 up (256 by default).
 
 #include "bmp24.h"
+#include "fichier_sortie.h"
 #include "peinture.h"
 
 #include <cstdio>
