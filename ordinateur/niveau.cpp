@@ -5,10 +5,10 @@ namespace {
 // Easy is slow, wavers between its four best and never hurries a piece: a first-time player
 // beats it. Expert presses at the rate of a held key and never errs.
 constexpr ProfilNiveau profils[] = {
-    {500, {40, 25, 20, 15}, false},
-    {200, {80, 15, 5, 0}, true},
-    {100, {92, 8, 0, 0}, true},
-    {40, {100, 0, 0, 0}, true},
+    {500, {40, 25, 20, 15}, false, false},
+    {200, {80, 15, 5, 0}, true, false},
+    {100, {92, 8, 0, 0}, true, false},
+    {40, {100, 0, 0, 0}, true, true},
 };
 
 constexpr const char *noms[] = {"Easy", "Medium", "Hard", "Expert"};

@@ -20,6 +20,11 @@ struct ProfilNiveau {
     int chances[4];
     // Whether it presses down once the piece is in place, or lets the piece fall by itself.
     bool pousse;
+    // Whether, once the piece rests on the stack, it leaves the last step to the one-second fall
+    // rather than pressing down. A new piece takes its shape from the clock's second, so two
+    // pieces settled within one second bring the same shape twice; settling each piece on the
+    // step gives every piece a second of its own.
+    bool attendPas;
 };
 
 const ProfilNiveau &profil(Niveau niveau);

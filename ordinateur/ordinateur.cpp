@@ -67,7 +67,8 @@ std::optional<Action> Ordinateur::prochaineAction(const partie &jeu) {
     if (cible_ && fait_ < cible_->chemin.size()) {
         return cible_->chemin[fait_++];
     }
-    if (profil(niveau_).pousse) {
+    const ProfilNiveau &p = profil(niveau_);
+    if (p.pousse && !(p.attendPas && jeu.estPose())) {
         return Action::descendre;
     }
     return std::nullopt;
