@@ -7,7 +7,7 @@ namespace {
 constexpr ProfilNiveau profils[] = {
     {500, {40, 25, 20, 15}, false, false},
     {200, {80, 15, 5, 0}, true, false},
-    {100, {92, 8, 0, 0}, true, false},
+    {125, {92, 8, 0, 0}, true, false},
     {40, {100, 0, 0, 0}, true, true},
 };
 

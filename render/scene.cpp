@@ -1,6 +1,7 @@
 #include "scene.h"
 
 #include "cadence.h"
+#include "copie_sol.h"
 #include "joueurs.h"
 #include "match.h"
 #include "seance.h"
@@ -54,7 +55,7 @@ void affichage() {
     balancer();
 
     glBindTexture(GL_TEXTURE_2D, textureMetal);
-    dessinerSol();
+    poserSol();
     glBindTexture(GL_TEXTURE_2D, textureBois);
     joueur1.dessiner();
     glTranslatef(11, 0, 0);

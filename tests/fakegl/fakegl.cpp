@@ -203,6 +203,15 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
     state().uploads.push_back(std::move(upload));
 }
 
+void glCopyTexSubImage2D(GLenum target, GLint level, GLint xoffset, GLint yoffset, GLint x, GLint y,
+                         GLsizei width, GLsizei height) {
+    record("glCopyTexSubImage2D", {double(target), double(level), double(xoffset), double(yoffset),
+                                   double(x), double(y), double(width), double(height)});
+}
+void glTexEnvi(GLenum target, GLenum name, GLint value) {
+    record("glTexEnvi", {double(target), double(name), double(value)});
+}
+
 void glRecti(GLint x1, GLint y1, GLint x2, GLint y2) {
     record("glRecti", {double(x1), double(y1), double(x2), double(y2)});
 }

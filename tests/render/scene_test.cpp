@@ -1,4 +1,5 @@
 #include "aide_touches.h"
+#include "copie_sol.h"
 #include "journal.h"
 
 #include "partie_test.h"
@@ -49,6 +50,7 @@ protected:
         angleRotation = 0;
         textureBois = 3;
         textureMetal = 5;
+        oublierCopieSol();
     }
     void TearDown() override {
         remplacerHorloge(nullptr);
@@ -82,12 +84,13 @@ TEST_F(Scene, LeSolEstUnCarreDeMetalRepete50Fois) {
     EXPECT_EQ(fakegl::calls().size(), 10u);
 }
 
-// The log one frame should give: the wells exactly as each draws itself, the left one as it
-// stands, the right one 11 units along X.
+// The log one frame should give: the floor as a first frame lays it, the wells exactly as each
+// draws itself, the left one as it stands, the right one 11 units along X.
 std::vector<fakegl::Call> imageAttendue(const std::vector<double> &relectures,
                                         const std::vector<std::vector<double>> &rotations) {
     fakegl::reset();
-    dessinerSol();
+    poserSol();
+    oublierCopieSol();
     const std::vector<fakegl::Call> sol = fakegl::calls();
     fakegl::reset();
     joueur1.dessiner();
@@ -133,6 +136,59 @@ TEST_F(Scene, UneImageDansLOrdre) {
 
     comparer(fakegl::calls(), attendus);
     EXPECT_EQ(dernierTemps, 1050u);
+}
+
+// The floor is drawn, then kept, and laid back as it is while the camera and the window stay as
+// they were: pixel for pixel, one texel to each pixel's centre.
+TEST_F(Scene, LeSolSeRecopieTantQueLaVueNeBougePas) {
+    struct Cas {
+        std::string nom;
+        std::function<void()> changement;
+        bool dessine;
+        bool copie;
+        std::vector<double> texelsPris; // the laid copy's far corner, in texture coordinates
+    };
+    const std::vector<Cas> cas = {
+        {"first frame", [] { redimensionner(640, 480); }, true, true, {}},
+        {"nothing moved", [] {}, false, false, {640.0 / 1024, 480.0 / 512}},
+        {"the score changed",
+         [] { modifier(joueur1, [](partieTest &t) { t.score = 50; }); },
+         false,
+         false,
+         {640.0 / 1024, 480.0 / 512}},
+        {"window resized", [] { redimensionner(500, 300); }, true, true, {}},
+        {"same size", [] {}, false, false, {500.0 / 512, 300.0 / 512}},
+        {"sway on", [] { rotationActive = true; }, true, false, {}},
+        {"still swaying", [] {}, true, false, {}},
+        {"sway off", [] { rotationActive = false; }, true, true, {}},
+        {"at rest again", [] {}, false, false, {500.0 / 512, 300.0 / 512}},
+    };
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.nom);
+        c.changement();
+        image();
+        const std::vector<fakegl::Call> coords = fakegl::callsNamed("glTexCoord2f");
+        const bool metal = std::any_of(coords.begin(), coords.end(), [](const fakegl::Call &k) {
+            return k.args == std::vector<double>{50, 50};
+        });
+        EXPECT_EQ(metal, c.dessine);
+        const std::vector<fakegl::Call> copies = fakegl::callsNamed("glCopyTexSubImage2D");
+        ASSERT_EQ(copies.size(), c.copie ? 1u : 0u);
+        if (c.copie) {
+            EXPECT_EQ(copies[0].args,
+                      (std::vector<double>{GL_TEXTURE_2D, 0, 0, 0, 0, 0, double(largeurFenetre),
+                                           double(hauteurFenetre)}));
+        }
+        const bool pose = fakegl::count("glTexEnvi") > 0;
+        EXPECT_EQ(pose, !c.texelsPris.empty());
+        if (pose) {
+            EXPECT_EQ(coords[2].args, c.texelsPris);
+            EXPECT_EQ(
+                fakegl::callsNamed("glOrtho")[0].args,
+                (std::vector<double>{0, double(largeurFenetre), 0, double(hauteurFenetre), -1, 1}));
+        }
+    }
+    rotationActive = false;
 }
 
 // Switched on, the sway turns the scene about the pivot between the translations.
@@ -220,8 +276,8 @@ TEST_F(Scene, LeBalancementArreteRepartDOuIlEtait) {
 
 namespace {
 
-// The texts of the overlay, in order: each is written nine times, an outline and then itself,
-// from a raster position of its own.
+// The texts of the overlay, in order: each is written twice, a shadow and then itself, from a
+// raster position of its own.
 std::vector<std::string> textesEcrits() {
     std::vector<std::string> ecrits;
     for (const fakegl::Call &c : fakegl::calls()) {
@@ -232,11 +288,11 @@ std::vector<std::string> textesEcrits() {
         }
     }
     std::vector<std::string> textes;
-    for (std::size_t i = 0; i < ecrits.size(); i += 9) {
+    for (std::size_t i = 0; i < ecrits.size(); i += 2) {
         EXPECT_EQ(std::count(ecrits.begin() + static_cast<long>(i),
-                             ecrits.begin() + static_cast<long>(std::min(i + 9, ecrits.size())),
+                             ecrits.begin() + static_cast<long>(std::min(i + 2, ecrits.size())),
                              ecrits[i]),
-                  9);
+                  2);
         textes.push_back(ecrits[i]);
     }
     return textes;
