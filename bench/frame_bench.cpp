@@ -1,7 +1,9 @@
 // The time to draw one frame of the game on the real OpenGL, in a GLUT window of several sizes:
 // the game's own frame (scene, both wells, overlay, swap) without its wait for the next frame, up
-// to the moment OpenGL has finished it. Both wells full is the most the game ever draws.
+// to the moment OpenGL has finished it, and the CPU it took, the renderer's threads included.
+// Both wells full is the most the game ever draws.
 #include "cadence.h"
+#include "copie_sol.h"
 #include "joueurs.h"
 #include "scene.h"
 #include "textures.h"
@@ -119,6 +121,29 @@ void frames(benchmark::State &state, const std::string &name, int width, int hei
     state.counters["window_height"] = glutGet(GLUT_WINDOW_HEIGHT);
 }
 
+// The floor laid from its copy beside the floor drawn anew, frame about frame at the game's size,
+// a new game: what the copy saves while the camera stays still.
+void floorCopyBesideDrawn() {
+    if (!resizeTo(500, 500)) {
+        return;
+    }
+    joueur1 = partie();
+    joueur2 = partie();
+    drawFrame();
+    double cpu[2] = {0, 0};
+    constexpr int pairs = 500;
+    for (int i = 0; i < 2 * pairs; ++i) {
+        copierSol = i % 2 == 0;
+        const double before = processCpuMilliseconds();
+        drawFrame();
+        cpu[i % 2] += processCpuMilliseconds() - before;
+    }
+    copierSol = true;
+    std::printf("a frame, new game at 500 x 500, the floor laid from its copy: %.2f ms of CPU, "
+                "drawn anew: %.2f ms (%.2f times as much), %d frames each, interleaved\n",
+                cpu[0] / pairs, cpu[1] / pairs, cpu[1] / cpu[0], pairs);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -146,6 +171,7 @@ int main(int argc, char **argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    floorCopyBesideDrawn();
 
     for (const auto &[name, ms] : millisecondsAFrame) {
         std::printf("a frame, %s: %.2f ms, %.2f ms of CPU\n", name.c_str(), ms,

@@ -18,6 +18,8 @@ struct Puits {
 };
 
 Puits puits[2];
+// When the last one-second step came, once one has.
+std::optional<Instant> derniereSeconde;
 // When the demo's next match is due, once its verdict has been seen.
 std::optional<Instant> prochainMatch;
 
@@ -131,12 +133,25 @@ bool jouerOrdinateurs(Instant maintenant) {
         const int intervalle = profil(p.pilote.niveau).intervalle;
         // A game that could not look for a while (a stalled frame, a pause) does not get a burst.
         p.prochainCoup = std::max(*p.prochainCoup + intervalle, maintenant + intervalle / 2);
+        // The key that would come with the next step waits for it, however late the step is.
+        if (derniereSeconde && *p.prochainCoup > *derniereSeconde + 1000 - intervalle / 2) {
+            p.prochainCoup.reset();
+        }
         if (const std::optional<Action> action = p.ordinateur.prochaineAction(jeu(n))) {
             agir(n, *action);
             change = true;
         }
     }
     return change;
+}
+
+void battreSeconde(Instant maintenant) {
+    derniereSeconde = maintenant;
+    for (Puits &p : puits) {
+        if (p.pilote.ordinateur) {
+            p.prochainCoup = maintenant;
+        }
+    }
 }
 
 void oublierCoups() {

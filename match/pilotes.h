@@ -33,6 +33,10 @@ void agir(int puits, Action action);
 std::optional<Instant> prochainCoupOrdinateur(Instant maintenant);
 // What is due by now. True when it may have changed the picture.
 bool jouerOrdinateurs(Instant maintenant);
+// The one-second step has just come: the computers keep time with it, their first key of the
+// second pressed with the step and the others at their rate after it, so that a key and the step
+// show in one frame. Every level's interval divides the second.
+void battreSeconde(Instant maintenant);
 // A new match: the computers look at their wells afresh.
 void oublierCoups();
 

@@ -87,7 +87,13 @@ void recopier(const Vue &vue) {
 
 } // namespace
 
+bool copierSol = true;
+
 void poserSol() {
+    if (!copierSol) {
+        dessinerSol();
+        return;
+    }
     // A swaying camera moves the floor every frame: there is nothing to keep.
     if (rotationActive) {
         vueCopiee.reset();

@@ -7,5 +7,8 @@
 // texture bound.
 void poserSol();
 
+// On in the game; the frame benchmark turns it off, frame about frame, to weigh what it saves.
+extern bool copierSol;
+
 // Forgets the copy and its texture, as a new OpenGL context would have neither.
 void oublierCopieSol();

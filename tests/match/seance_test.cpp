@@ -162,6 +162,22 @@ TEST(Seance, PauseVerdictTallyAndNextMatch) {
              jouerOrdinateurs(1000 + attenteDemo);
          },
          {4, 16, false, Verdict::enCours, 0, 1, "Computer \u00B7 Easy"}},
+        {"the computer keeps time with the step: Hard's 8 keys, the first with it",
+         [] {
+             plusieursFois(3, [] { appuyerToucheSpeciale(toucheF4, 0); });
+             battreSeconde(1000);
+             Instant t = 1000;
+             std::vector<Instant> coups;
+             while (const std::optional<Instant> du = prochainCoupOrdinateur(t)) {
+                 t = *du;
+                 jouerOrdinateurs(t);
+                 coups.push_back(t);
+                 ASSERT_LT(coups.size(), 20u);
+             }
+             EXPECT_EQ(coups,
+                       (std::vector<Instant>{1000, 1125, 1250, 1375, 1500, 1625, 1750, 1875}));
+         },
+         {4, 10, false, Verdict::enCours, 0, 0}},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
