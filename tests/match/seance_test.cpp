@@ -166,13 +166,11 @@ TEST(Seance, PauseVerdictTallyAndNextMatch) {
          [] {
              plusieursFois(3, [] { appuyerToucheSpeciale(toucheF4, 0); });
              battreSeconde(1000);
-             Instant t = 1000;
              std::vector<Instant> coups;
-             while (const std::optional<Instant> du = prochainCoupOrdinateur(t)) {
-                 t = *du;
-                 jouerOrdinateurs(t);
-                 coups.push_back(t);
-                 ASSERT_LT(coups.size(), 20u);
+             for (auto du = prochainCoupOrdinateur(1000); du && coups.size() < 20;
+                  du = prochainCoupOrdinateur(*du)) {
+                 jouerOrdinateurs(*du);
+                 coups.push_back(*du);
              }
              EXPECT_EQ(coups,
                        (std::vector<Instant>{1000, 1125, 1250, 1375, 1500, 1625, 1750, 1875}));

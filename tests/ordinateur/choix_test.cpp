@@ -54,8 +54,7 @@ TEST(Ordinateur, PlainChoicesAndTheKeysThatReachThem) {
         bool enPlace = false;
         for (int coup = 0; coup < 60 && jeu.getPosees() == 0; ++coup) {
             const std::optional<Action> action = ordinateur.prochaineAction(jeu);
-            // Expert presses a key every time but one: a piece at rest is left to the
-            // one-second fall, so that the next piece comes in a second of its own.
+            // Expert leaves a piece at rest to the one-second fall, and only that.
             if (!action) {
                 ASSERT_TRUE(jeu.estPose()) << "Expert waited above the stack";
                 jeu.tomber();
