@@ -186,14 +186,7 @@ void placer(int largeur, int hauteur) {
     glutInitWindowSize(largeur, hauteur);
 }
 
-} // namespace
-
-void installerBoiteErreur() {
-    glutDisplayFunc(effacer);
-    remplacerSortieMessages(afficherBoiteErreur);
-}
-
-void afficherBoiteErreur(const char *texte, const char *fichier) {
+void montrer(const char *texte, const char *fichier, int statutSiJeuFerme) {
     ecrireMessageSurErreurStandard(texte, fichier);
 
     std::string contenu = texte;
@@ -260,8 +253,23 @@ void afficherBoiteErreur(const char *texte, const char *fichier) {
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
     if (boite.jeuFerme) {
         glutExit();
-        std::exit(0);
+        std::exit(statutSiJeuFerme);
     }
     glutSetWindow(jeu);
     glutCloseFunc(nullptr);
+}
+
+} // namespace
+
+void afficherBoiteErreur(const char *texte, const char *fichier) {
+    montrer(texte, fichier, 0);
+}
+
+void afficherEchec(const char *texte, int statut) {
+    montrer(texte, nullptr, statut);
+}
+
+void installerBoiteErreur() {
+    glutDisplayFunc(effacer);
+    remplacerSortieMessages(afficherBoiteErreur);
 }

@@ -13,3 +13,7 @@ void installerBoiteErreur();
 // keypad Enter, Space or Escape pressed, or the box closed by the window manager. Closing the
 // game's window meanwhile ends the program, as it always does.
 void afficherBoiteErreur(const char *texte, const char *fichier);
+
+// The same for a message after which the game ends with `statut`: however the player goes, by the
+// box or by closing the game's window, the game ends with that status.
+void afficherEchec(const char *texte, int statut);

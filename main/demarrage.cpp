@@ -74,7 +74,7 @@ int demarrer(int argc, char **argv) {
                                   "\" and \"" + nomImageMetal + "\" are missing from " +
                                   nommerDossiersDonnees(dossiers) +
                                   ", or are not pictures the game can read.";
-        afficherErreur(texte.c_str());
+        afficherEchec(texte.c_str(), 1);
         return 1;
     }
 

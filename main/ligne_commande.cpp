@@ -1,6 +1,7 @@
 #include "ligne_commande.h"
 
 #include "aide_touches.h"
+#include "fichier_reglages.h"
 #include "reglages.h"
 
 #include <getopt.h>
@@ -64,6 +65,9 @@ constexpr Usage usages[] = {
     {"-geometry WxH+X+Y", "the window's size and place (GLUT)"},
     {"-display DISPLAY", "the X display to open (GLUT)"},
     {"-iconic", "start iconified (GLUT)"},
+    {"-direct, -indirect", "ask for a direct or an indirect OpenGL context (GLUT)"},
+    {"-gldebug", "check OpenGL for errors after each frame (GLUT)"},
+    {"-sync", "make X calls synchronous, for debugging (GLUT)"},
 };
 
 std::string colonne(const std::string &texte, std::size_t largeur) {
@@ -170,9 +174,12 @@ std::string texteAide() {
     for (const Usage &u : usages) {
         texte += "  " + colonne(u.option, 20) + u.effet + '\n';
     }
-    texte +=
-        "\nKeys (the settings file, ~/.config/cubefall/cubefall.conf, can bind others; the left\n"
-        "player's are found by their place, where a US keyboard has a, d, w and s):\n";
+    const std::optional<std::filesystem::path> reglages = cheminReglages();
+    texte += "\nSettings file: " +
+             (reglages ? reglages->string() : std::string("none (no home folder)")) +
+             " (see man cubefall)\n"
+             "\nKeys (the settings file can bind others; the left player's are found by their\n"
+             "place, where a US keyboard has a, d, w and s):\n";
     for (const GroupeAide &groupe : aideTouches()) {
         texte += "  " + groupe.titre + ":\n";
         for (const LigneAide &ligne : groupe.lignes) {

@@ -8,6 +8,7 @@
 #include "reveil.h"
 #include "son.h"
 #include "touches_joueurs.h"
+#include "touches_liees.h"
 #include "touches_position.h"
 
 #include <cstdio>
@@ -36,32 +37,13 @@ void dire(const std::string &message) {
     std::fprintf(stderr, "%s\n", message.c_str());
 }
 
-void lierTouches(const Reglages &reglages) {
-    const std::array<std::string, 4> parDefaut[2] = {
-        touchesParPosition(lireCarteClavier(),
-                           [](const std::string &nom) { return refusTouche(nom).empty(); }),
-        {"Left", "Right", "Up", "Down"}};
-    constexpr const char *puitsNoms[] = {"left", "right"};
-    constexpr const char *actions[] = {"left", "right", "turn", "down"};
-    for (int puits = 0; puits < 2; ++puits) {
-        for (std::size_t action = 0; action < 4; ++action) {
-            const std::string &choisi = reglages.puits[puits].touches[action];
-            const std::string nom = choisi.empty() ? parDefaut[puits][action] : choisi;
-            const std::optional<Touche> touche = toucheDuNom(nom);
-            if (!touche) {
-                continue;
-            }
-            // The first binding of a key is the one it acts for.
-            if (const std::optional<Commande> deja = commandeDe(*touche);
-                deja &&
-                (deja->puits < puits ||
-                 (deja->puits == puits && static_cast<std::size_t>(deja->action) < action))) {
-                dire("cubefall: " + nom + " is bound twice; it stays the " +
-                     puitsNoms[deja->puits] + " well's " + actions[static_cast<int>(deja->action)] +
-                     " key");
-            }
-            lierTouche(puits, static_cast<Action>(action), {*touche, nom});
-        }
+void appliquerTouches(const Reglages &reglages) {
+    const std::array<std::string, 4> gauche = touchesParPosition(
+        lireCarteClavier(), [](const std::string &nom) { return refusTouche(nom).empty(); });
+    std::vector<std::string> messages;
+    lierTouches(lierTouches(reglages, gauche, toucheDuNom, messages));
+    for (const std::string &message : messages) {
+        dire(message);
     }
 }
 
@@ -96,7 +78,7 @@ Reglages chargerReglages() {
     for (int puits = 0; puits < 2; ++puits) {
         choisirPilote(puits, lecture.reglages.puits[puits].pilote, maintenant());
     }
-    lierTouches(lecture.reglages);
+    appliquerTouches(lecture.reglages);
     return lecture.reglages;
 }
 

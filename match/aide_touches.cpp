@@ -9,8 +9,10 @@ GroupeAide groupeJoueur(int puits) {
     GroupeAide groupe{puits == 0 ? "Left player" : "Right player", {}};
     constexpr const char *effets[] = {"move left", "move right", "turn", "one step down"};
     for (int action = 0; action < 4; ++action) {
-        groupe.lignes.push_back(
-            {toucheJoueur(puits, static_cast<Action>(action)).nom, effets[action]});
+        const ToucheJoueur &touche = toucheJoueur(puits, static_cast<Action>(action));
+        // A key the settings could not give this player is none: the help shows only keys
+        // that act.
+        groupe.lignes.push_back({touche.touche ? touche.nom : "(none)", effets[action]});
     }
     return groupe;
 }

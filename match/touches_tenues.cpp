@@ -113,8 +113,12 @@ void enfoncerTouche(unsigned char touche, Instant maintenant) {
 }
 
 void relacherTouche(unsigned char touche) {
-    // Control held down makes a letter's release a control code (Ctrl+A is 1): still that letter.
-    if (touche >= 1 && touche <= 26) {
+    // Control pressed while a letter is down makes its release a control code (Ctrl+A is 1):
+    // still that letter. Return, Tab and BackSpace share those codes, and are released as
+    // themselves when they are the key down.
+    const Touche telle{false, touche};
+    if (touche >= 1 && touche <= 26 &&
+        std::find(enfoncees.begin(), enfoncees.end(), telle) == enfoncees.end()) {
         touche = static_cast<unsigned char>(touche - 1 + 'a');
     }
     relacher({false, minuscule(touche)});

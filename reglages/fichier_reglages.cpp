@@ -114,12 +114,18 @@ std::string enregistrer(const fs::path &demande, const Changement &changement,
         return dossier.string() + ": " + erreur.message();
     }
 
-    std::string texte = ancien.texte;
+    std::string ancienTexte = ancien.texte;
     if (ancien.etat == ContenuFichier::Etat::absent) {
-        texte = "# Cubefall's settings. The game writes here what is changed in play (F3, F4, m, "
-                "F11);\n# the keys are X keysym names. See the README for every setting.\n";
+        ancienTexte =
+            "# Cubefall's settings. The game writes here what is changed in play (F3, F4, m, "
+            "F11);\n# the keys are X keysym names. See man cubefall for every setting.\n";
     }
-    texte = mettreAJour(texte, changement);
+    const std::optional<std::string> change = mettreAJour(ancienTexte, changement);
+    if (!change) {
+        return chemin.string() + ": " + changement.cle + " = " + changement.valeur +
+               " cannot be written without changing another line (left as it is)";
+    }
+    const std::string &texte = *change;
 
     std::string modele = (dossier / ("." + chemin.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(modele.data());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lignes_ini.h"
+#include "ecriture_ini.h"
 
 #include <filesystem>
 #include <optional>

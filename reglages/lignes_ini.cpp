@@ -1,8 +1,10 @@
 #include "lignes_ini.h"
 
+#include <ini.h>
+
 #include <algorithm>
 #include <cctype>
-#include <optional>
+#include <cstring>
 
 namespace {
 
@@ -56,14 +58,14 @@ std::vector<std::string> decouperLignes(const std::string &texte) {
     return lignes;
 }
 
-LigneIni classerLigne(const std::string &brute, bool suitePossible) {
-    std::string ligne = brute;
+LigneIni classerLigne(const std::string &brute, bool suitePossible, bool premiere) {
+    // inih reads a line as a C string: it ends at the first NUL.
+    std::string ligne = brute.substr(0, brute.find('\0'));
     while (!ligne.empty() && blanc(ligne.back())) {
         ligne.pop_back();
     }
     // A UTF-8 byte order mark, which an editor may put at the very start.
-    std::size_t debut = ligne.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
-    const std::size_t marque = debut;
+    std::size_t debut = premiere && ligne.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
     while (debut < ligne.size() && blanc(ligne[debut])) {
         ++debut;
     }
@@ -71,15 +73,17 @@ LigneIni classerLigne(const std::string &brute, bool suitePossible) {
     if (debut == ligne.size() || ligne[debut] == ';' || ligne[debut] == '#') {
         return classee;
     }
-    if (suitePossible && debut > marque) {
+    if (suitePossible && debut > 0) {
         classee.sorte = LigneIni::Sorte::suite;
+        classee.debutValeur = debut;
+        classee.finValeur = ligne.size();
         return classee;
     }
     if (ligne[debut] == '[') {
         const std::size_t fin = chercher(ligne, debut + 1, "]");
         if (fin < ligne.size() && ligne[fin] == ']') {
             classee.sorte = LigneIni::Sorte::section;
-            classee.nom = rogner(ligne, debut + 1, fin);
+            classee.nom = ligne.substr(debut + 1, fin - debut - 1);
         } else {
             classee.sorte = LigneIni::Sorte::erronee;
         }
@@ -105,68 +109,69 @@ LigneIni classerLigne(const std::string &brute, bool suitePossible) {
     return classee;
 }
 
-std::string mettreAJour(const std::string &texte, const Changement &changement) {
-    std::vector<std::string> lignes = decouperLignes(texte);
-    std::string section;
+bool ligneTropLongue(const std::string &ligne) {
+    const bool finie = !ligne.empty() && ligne.back() == '\n';
+    return ligne.size() - (finie ? 1 : 0) > longueurLigneMax;
+}
+
+namespace {
+
+struct Lecteur {
+    const std::vector<std::string> lignes;
+    std::size_t suivante = 0;
     bool suitePossible = false;
-    std::optional<std::size_t> reglage;      // the last line that sets it
-    std::optional<std::size_t> finDeSection; // the last line of the last such section
-    for (std::size_t i = 0; i < lignes.size(); ++i) {
-        const LigneIni ligne = classerLigne(lignes[i], suitePossible);
-        switch (ligne.sorte) {
+    LectureIni lecture;
+};
+
+// inih asks for the lines one at a time: counting them here gives each setting its line, and a
+// line inih would skip is named here.
+char *lireLigne(char *tampon, int taille, void *flux) {
+    Lecteur &l = *static_cast<Lecteur *>(flux);
+    if (l.suivante >= l.lignes.size()) {
+        return nullptr;
+    }
+    const std::string &ligne = l.lignes[l.suivante++];
+    const int numero = static_cast<int>(l.suivante);
+    const char *lue = ligne.c_str();
+    // inih's buffer holds the line, its end of line and a NUL.
+    if (ligneTropLongue(ligne) || longueurLigneMax + 2 > static_cast<std::size_t>(taille)) {
+        l.lecture.erreurs.push_back(
+            {numero,
+             "line too long (at most " + std::to_string(longueurLigneMax) + " characters)"});
+        lue = "#\n";
+    } else {
+        const LigneIni classee = classerLigne(ligne, l.suitePossible, numero == 1);
+        switch (classee.sorte) {
         case LigneIni::Sorte::section:
-            section = ligne.nom;
-            suitePossible = false;
+            l.suitePossible = false;
+            l.lecture.sections.push_back({classee.nom, numero});
             break;
         case LigneIni::Sorte::reglage:
-            suitePossible = true;
-            if (memeNom(section, changement.section) && memeNom(ligne.nom, changement.cle)) {
-                reglage = i;
-            }
+            l.suitePossible = true;
+            break;
+        case LigneIni::Sorte::erronee:
+            l.lecture.erreurs.push_back({numero, "not a setting (name = value) nor a [section]"});
             break;
         case LigneIni::Sorte::rien:
         case LigneIni::Sorte::suite:
-        case LigneIni::Sorte::erronee:
             break;
         }
-        if (ligne.sorte != LigneIni::Sorte::rien && memeNom(section, changement.section)) {
-            finDeSection = i;
-        }
     }
+    std::memcpy(tampon, lue, std::strlen(lue) + 1);
+    return tampon;
+}
 
-    if (reglage) {
-        std::string &ligne = lignes[*reglage];
-        const LigneIni lu = classerLigne(ligne, false);
-        std::string valeur = changement.valeur;
-        // "down =" has no space where its value goes.
-        if (lu.debutValeur == lu.finValeur && lu.debutValeur > 0 &&
-            !blanc(ligne[lu.debutValeur - 1])) {
-            valeur = " " + valeur;
-        }
-        ligne.replace(lu.debutValeur, lu.finValeur - lu.debutValeur, valeur);
-    } else {
-        const std::string nouvelle = changement.cle + " = " + changement.valeur + "\n";
-        if (finDeSection) {
-            std::string &precedente = lignes[*finDeSection];
-            if (precedente.empty() || precedente.back() != '\n') {
-                precedente += '\n';
-            }
-            lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(*finDeSection) + 1,
-                          nouvelle);
-        } else {
-            if (!lignes.empty() && lignes.back().back() != '\n') {
-                lignes.back() += '\n';
-            }
-            if (!lignes.empty()) {
-                lignes.push_back("\n");
-            }
-            lignes.push_back("[" + changement.section + "]\n");
-            lignes.push_back(nouvelle);
-        }
-    }
-    std::string resultat;
-    for (const std::string &ligne : lignes) {
-        resultat += ligne;
-    }
-    return resultat;
+int lireReglage(void *utilisateur, const char *section, const char *cle, const char *valeur) {
+    Lecteur &l = *static_cast<Lecteur *>(utilisateur);
+    l.lecture.reglages.push_back({section, cle, valeur, static_cast<int>(l.suivante)});
+    return 1;
+}
+
+} // namespace
+
+LectureIni lireIni(const std::string &texte) {
+    Lecteur lecteur{decouperLignes(texte), 0, false, {}};
+    // A text of NUL-free lines cannot fail to read; the stream is our own.
+    ini_parse_stream(lireLigne, &lecteur, lireReglage, &lecteur);
+    return lecteur.lecture;
 }

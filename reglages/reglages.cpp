@@ -1,8 +1,6 @@
 #include "reglages.h"
 
-#include <ini.h>
-
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
@@ -13,18 +11,22 @@ constexpr const char *sectionsPuits[] = {"left well", "right well"};
 constexpr const char *clesTouches[] = {"left", "right", "turn", "down"};
 
 struct Etat {
-    const std::string *texte;
-    std::size_t position = 0;
-    int ligne = 0;
-    bool suitePossible = false;
     const std::string *nomFichier;
     const VerifierTouche *verifier;
+    int ligne = 0;
     LectureReglages lecture;
+    // Each message with its line, put in the file's order at the end.
+    std::vector<std::pair<int, std::string>> messages;
 
-    void signaler(const std::string &quoi) {
-        lecture.erreurs.push_back(*nomFichier + ":" + std::to_string(ligne) + ": " + quoi);
-    }
+    void signaler(const std::string &quoi) { messages.emplace_back(ligne, quoi); }
 };
+
+bool sectionConnue(const std::string &section) {
+    if (memeNom(section, sectionJeu) || memeNom(section, sectionManettes)) {
+        return true;
+    }
+    return memeNom(section, sectionsPuits[0]) || memeNom(section, sectionsPuits[1]);
+}
 
 std::optional<bool> lireOuiNon(const std::string &mot) {
     for (const char *oui : {"on", "yes", "true", "1"}) {
@@ -38,36 +40,6 @@ std::optional<bool> lireOuiNon(const std::string &mot) {
         }
     }
     return std::nullopt;
-}
-
-// inih hands the lines over one at a time: counting them here gives each setting its line, and
-// a line inih would skip is named here.
-char *lireLigne(char *tampon, int taille, void *flux) {
-    Etat &etat = *static_cast<Etat *>(flux);
-    const std::string &texte = *etat.texte;
-    if (etat.position >= texte.size()) {
-        return nullptr;
-    }
-    const std::size_t fin = texte.find('\n', etat.position);
-    const std::size_t apres = fin == std::string::npos ? texte.size() : fin + 1;
-    std::string ligne = texte.substr(etat.position, apres - etat.position);
-    etat.position = apres;
-    ++etat.ligne;
-
-    const LigneIni classee = classerLigne(ligne, etat.suitePossible);
-    if (ligne.size() + 1 > static_cast<std::size_t>(taille)) {
-        etat.signaler("line too long (at most " + std::to_string(taille - 2) + " characters)");
-        ligne = "#\n";
-    } else if (classee.sorte == LigneIni::Sorte::erronee) {
-        etat.signaler("not a setting (name = value) nor a [section]");
-    }
-    if (classee.sorte == LigneIni::Sorte::section) {
-        etat.suitePossible = false;
-    } else if (classee.sorte == LigneIni::Sorte::reglage) {
-        etat.suitePossible = true;
-    }
-    std::memcpy(tampon, ligne.c_str(), ligne.size() + 1);
-    return tampon;
 }
 
 void lireReglagePuits(Etat &etat, ReglagesPuits &puits, const std::string &cle,
@@ -97,17 +69,13 @@ void lireReglagePuits(Etat &etat, ReglagesPuits &puits, const std::string &cle,
                   "' (a well has controller, left, right, turn and down)");
 }
 
-int lireReglage(void *utilisateur, const char *sectionLue, const char *cleLue,
-                const char *valeurLue) {
-    Etat &etat = *static_cast<Etat *>(utilisateur);
-    const std::string section = sectionLue;
-    const std::string cle = cleLue;
-    const std::string valeur = valeurLue;
+void lireReglage(Etat &etat, const std::string &section, const std::string &cle,
+                 const std::string &valeur) {
     Reglages &reglages = etat.lecture.reglages;
     for (int puits = 0; puits < 2; ++puits) {
         if (memeNom(section, sectionsPuits[puits])) {
             lireReglagePuits(etat, reglages.puits[puits], cle, valeur);
-            return 1;
+            return;
         }
     }
     if (memeNom(section, sectionManettes)) {
@@ -118,24 +86,22 @@ int lireReglage(void *utilisateur, const char *sectionLue, const char *cleLue,
         } else {
             etat.signaler(cle + " must be on or off, not '" + valeur + "'");
         }
-        return 1;
+        return;
     }
+    // An unknown section is named at its own line, once.
     if (!memeNom(section, sectionJeu)) {
-        etat.signaler("unknown section [" + section +
-                      "] (there are [game], [left well], [right well] and [pads])");
-        return 1;
+        return;
     }
     const bool son = memeNom(cle, "sound");
     if (!son && !memeNom(cle, "fullscreen")) {
         etat.signaler("unknown setting '" + cle + "' (the game has sound and fullscreen)");
-        return 1;
+        return;
     }
     if (const std::optional<bool> oui = lireOuiNon(valeur)) {
         (son ? reglages.son : reglages.pleinEcran) = *oui;
     } else {
         etat.signaler(cle + " must be on or off, not '" + valeur + "'");
     }
-    return 1;
 }
 
 } // namespace
@@ -143,11 +109,27 @@ int lireReglage(void *utilisateur, const char *sectionLue, const char *cleLue,
 LectureReglages lireReglages(const std::string &texte, const std::string &nomFichier,
                              const VerifierTouche &verifier) {
     Etat etat;
-    etat.texte = &texte;
     etat.nomFichier = &nomFichier;
     etat.verifier = &verifier;
-    if (ini_parse_stream(lireLigne, &etat, lireReglage, &etat) < 0) {
-        etat.lecture.erreurs.push_back(nomFichier + ": could not be read");
+    const LectureIni lue = lireIni(texte);
+    for (const LectureIni::Erreur &erreur : lue.erreurs) {
+        etat.messages.emplace_back(erreur.ligne, erreur.quoi);
+    }
+    for (const LectureIni::Section &section : lue.sections) {
+        if (!sectionConnue(section.nom)) {
+            etat.messages.emplace_back(
+                section.ligne, "unknown section [" + section.nom +
+                                   "] (there are [game], [left well], [right well] and [pads])");
+        }
+    }
+    for (const LectureIni::Reglage &reglage : lue.reglages) {
+        etat.ligne = reglage.ligne;
+        lireReglage(etat, reglage.section, reglage.cle, reglage.valeur);
+    }
+    std::stable_sort(etat.messages.begin(), etat.messages.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[ligne, quoi] : etat.messages) {
+        etat.lecture.erreurs.push_back(nomFichier + ":" + std::to_string(ligne) + ": " + quoi);
     }
     return etat.lecture;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ecriture_ini.h"
 #include "lignes_ini.h"
 #include "pilotes.h"
 

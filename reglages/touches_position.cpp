@@ -1,11 +1,14 @@
 #include "touches_position.h"
 
+#include "liaisons.h"
+
 std::array<std::string, 4>
 touchesParPosition(const CarteClavier &carte,
                    const std::function<bool(const std::string &)> &lisible) {
     constexpr const char *positions[] = {"AC01", "AC03", "AD02", "AC02"};
-    std::array<std::string, 4> touches = {"a", "d", "w", "s"};
+    std::array<std::string, 4> touches;
     for (std::size_t i = 0; i < touches.size(); ++i) {
+        touches[i] = touchesParDefaut[0][i].nom;
         for (const CarteClavier::Touche &touche : carte.touches) {
             if (touche.position != positions[i] || touche.symboles.empty()) {
                 continue;

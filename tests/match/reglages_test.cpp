@@ -81,11 +81,12 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
          "[game]\nsound = maybe\nfullscreen = on\n[left well]\ncontroller = robot\n"
          "left = nosuchkey\nturn = p\ncolour = red\nnot a setting\n[right well\ndown = space\n"
          "[left well]\nright = e\n[sound]\nvolume = 3\n" +
-             std::string(300, 'x') + "\n[pads]\nswap = sometimes\nmirror = on\n",
+             std::string(300, 'x') + "\n[pads]\nswap = sometimes\nmirror = on\n[music]\n",
          {"2: sound must be on or off", "5: controller must be", "6: left = nosuchkey: no such",
           "7: turn = p: p pauses", "8: unknown setting 'colour'", "9: not a setting",
-          "10: not a setting", "15: unknown section [sound]", "16: line too long",
-          "18: swap must be on or off", "19: unknown setting 'mirror'"},
+          "10: not a setting", "14: unknown section [sound]", "16: line too long",
+          "18: swap must be on or off", "19: unknown setting 'mirror'",
+          "20: unknown section [music]"},
          [](const Reglages &r) {
              EXPECT_TRUE(r.son);
              EXPECT_TRUE(r.pleinEcran);

@@ -1,4 +1,6 @@
 #include "partie_test.h"
+#include "touches_joueurs.h"
+#include "touches_liees.h"
 #include "touches_tenues.h"
 
 #include <GL/freeglut.h>
@@ -118,6 +120,55 @@ TEST(Repetition, ChaqueToucheTenueSeRepeteSeule) {
         }
     }
     relacherTouches();
+    remplacerHorloge(nullptr);
+}
+
+// Return, Tab and BackSpace share their codes with Ctrl+M, Ctrl+I and Ctrl+H: still, each tap of
+// them is one press, every time. A key bound twice leaves the other player their default.
+TEST(Repetition, ReturnTabEtBackSpaceAgissentAChaqueFrappe) {
+    remplacerHorloge(secondeFixe);
+    for (int match = 0; match < 3; ++match) {
+        matchDeTest();
+        modifier(joueur1, [](partieTest &t) { t.fini = true; });
+        seconde();
+        ASSERT_NE(verdict(), Verdict::enCours) << "match " << match;
+        enfoncerTouche('\r', 100);
+        relacherTouche('\r');
+        EXPECT_EQ(verdict(), Verdict::enCours) << "match " << match;
+    }
+
+    Reglages reglages;
+    reglages.puits[1].touches = {"a", "BackSpace", "", "Tab"};
+    const NommerTouche nommer = [](const std::string &nom) -> std::optional<Touche> {
+        if (nom == "BackSpace" || nom == "Tab") {
+            return Touche{false, nom == "Tab" ? 9 : 8};
+        }
+        for (const auto &puits : touchesParDefaut) {
+            for (const ToucheParDefaut &d : puits) {
+                if (nom == d.nom) {
+                    return d.touche;
+                }
+            }
+        }
+        return std::nullopt;
+    };
+    std::vector<std::string> messages;
+    lierTouches(lierTouches(reglages, {"a", "d", "w", "s"}, nommer, messages));
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "cubefall: a is bound twice; it stays the left well's left key"});
+    matchDeTest();
+    reglerRepetition({true, 660, 40});
+    for (const int touche : {8, 9, int{'a'}}) {
+        enfoncerTouche(static_cast<unsigned char>(touche), 0);
+        relacherTouche(static_cast<unsigned char>(touche));
+        repeterTouches(2000);
+    }
+    enfoncerToucheSpeciale(GLUT_KEY_LEFT, 2000);
+    relacherToucheSpeciale(GLUT_KEY_LEFT);
+    EXPECT_EQ(joueur2.getX(), 4) << "BackSpace once right, the Left arrow once left";
+    EXPECT_EQ(joueur2.getY(), 9) << "Tab one step down";
+    EXPECT_EQ(joueur1.getX(), 3);
+    lierTouches(Liaisons());
     remplacerHorloge(nullptr);
 }
 

@@ -109,14 +109,14 @@ TEST(Seance, PauseVerdictTallyAndNextMatch) {
          {4, 16, false, Verdict::enCours, 0, 0}},
         {"keys bound elsewhere: q moves the left piece, a no longer does",
          [] {
-             lierTouche(0, Action::gauche, {{false, 'q'}, "q"});
+             lierTouche(0, Action::gauche, {Touche{false, 'q'}, "q"});
              appuyerTouche('a');
              appuyerTouche('q');
          },
          {3, 10, false, Verdict::enCours, 0, 0}},
         {"a bound key held with Caps Lock repeats, and stops at its release",
          [] {
-             lierTouche(0, Action::gauche, {{false, 'q'}, "q"});
+             lierTouche(0, Action::gauche, {Touche{false, 'q'}, "q"});
              enfoncerTouche('Q', 0);
              repeterTouches(670);
              relacherTouche('q');
@@ -185,7 +185,7 @@ TEST(Seance, PauseVerdictTallyAndNextMatch) {
         matchDeTest();
         victoires1 = victoires2 = 0;
         c.evenements();
-        lierTouche(0, Action::gauche, {{false, 'a'}, "a"});
+        lierTouche(0, Action::gauche, {Touche{false, 'a'}, "a"});
         EXPECT_EQ(nomPilote(0), c.attendu.gauche);
         EXPECT_EQ(joueur1.getX(), c.attendu.x);
         EXPECT_EQ(joueur1.getY(), c.attendu.y);

@@ -1,0 +1,45 @@
+#include "touches_liees.h"
+
+namespace {
+
+constexpr const char *nomsPuits[] = {"left", "right"};
+constexpr const char *nomsActions[] = {"left", "right", "turn", "down"};
+
+} // namespace
+
+Liaisons lierTouches(const Reglages &reglages, const std::array<std::string, 4> &gaucheParPosition,
+                     const NommerTouche &nommer, std::vector<std::string> &messages) {
+    // Filled in order, so that the keys bound so far are the ones to compare with.
+    Liaisons liaisons;
+    for (int puits = 0; puits < 2; ++puits) {
+        for (int action = 0; action < 4; ++action) {
+            liaisons.lier(puits, static_cast<Action>(action), {});
+        }
+    }
+    for (int puits = 0; puits < 2; ++puits) {
+        for (int action = 0; action < 4; ++action) {
+            const std::string &reglee =
+                reglages.puits[puits].touches[static_cast<std::size_t>(action)];
+            const std::string parDefaut = puits == 0
+                                              ? gaucheParPosition[static_cast<std::size_t>(action)]
+                                              : touchesParDefaut[1][action].nom;
+            ToucheJoueur choisie;
+            for (const std::string &nom : {reglee, parDefaut}) {
+                const std::optional<Touche> touche = nom.empty() ? std::nullopt : nommer(nom);
+                if (!touche) {
+                    continue;
+                }
+                if (const std::optional<Commande> deja = liaisons.commandeDe(*touche)) {
+                    messages.push_back("cubefall: " + nom + " is bound twice; it stays the " +
+                                       nomsPuits[deja->puits] + " well's " +
+                                       nomsActions[static_cast<int>(deja->action)] + " key");
+                    continue;
+                }
+                choisie = {touche, nom};
+                break;
+            }
+            liaisons.lier(puits, static_cast<Action>(action), choisie);
+        }
+    }
+    return liaisons;
+}
