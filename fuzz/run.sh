@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Fuzzes the bitmap decoder for SECONDS (60 by default), or until it has run RUNS inputs if that
-# comes first, and fails on any finding.
+# Fuzzes the bitmap decoder and the settings writer for SECONDS in all (60 by default, shared
+# between them), or each until it has run RUNS inputs if that comes first, and fails on any finding.
 # Usage: fuzz/run.sh [SECONDS [RUNS]]
-# Builds with the "fuzz" preset (clang-14), seeds a corpus with the painted pictures and one small
-# file of every form, and keeps what the fuzzer learns in build-fuzz/corpus for the next run.
-# Crashing inputs are left in build-fuzz/findings/.
+# Builds with the "fuzz" preset (clang-14), seeds the decoder's corpus with the painted pictures
+# and one small file of every form, the writer's with a few settings files, and keeps what each
+# fuzzer learns in build-fuzz/corpus/NAME for the next run. Crashing inputs are left in
+# build-fuzz/findings/.
 set -euo pipefail
 
 secondes=${1:-60}
@@ -23,23 +24,33 @@ graines=$construction/graines
 corpus=$construction/corpus
 resultats=$construction/findings
 rm -rf "$graines"
-mkdir -p "$graines" "$corpus" "$resultats"
-"$construction/fuzz/graines_dib" "$graines"
+mkdir -p "$graines/dib" "$graines/reglages" "$corpus/dib" "$corpus/reglages" "$resultats"
+"$construction/fuzz/graines_dib" "$graines/dib"
 for cote in 4 8 16; do
     mkdir -p "$graines/peint$cote"
     "$construction/tools/peindre_textures" "$graines/peint$cote" "$cote"
-    mv "$graines/peint$cote/bois.bmp" "$graines/bois$cote.bmp"
-    mv "$graines/peint$cote/metal.bmp" "$graines/metal$cote.bmp"
+    mv "$graines/peint$cote/bois.bmp" "$graines/dib/bois$cote.bmp"
+    mv "$graines/peint$cote/metal.bmp" "$graines/dib/metal$cote.bmp"
     rmdir "$graines/peint$cote"
 done
+# The first byte chooses the change; the rest is the file.
+printf '\0[game]\n  [left well]\n  controller = computer:hard\n' >"$graines/reglages/indente"
+printf '\2; mine\n[Game]\nsound = off ; loud\nfullscreen:\n  yes\n[left well]\nleft = q\n' \
+    >"$graines/reglages/suite"
+printf '\5[ left well ]\ncontroller = robot\n[right well\r]\n[pads]\nswap = on\n' \
+    >"$graines/reglages/noms"
 
 # libFuzzer exits non-zero on a crash, a leak, a timeout or running out of memory.
-"$construction/fuzz/fuzz_dib" "$corpus" "$graines" \
-    -dict="$racine/fuzz/dib.dict" \
-    -max_total_time="$secondes" \
-    -runs="$executions" \
-    -max_len=8192 \
-    -timeout=10 \
-    -rss_limit_mb=2048 \
-    -print_final_stats=1 \
-    -artifact_prefix="$resultats/"
+fuzz() {
+    local nom=$1
+    shift
+    "$construction/fuzz/fuzz_$nom" "$corpus/$nom" "$graines/$nom" \
+        -max_total_time="$((secondes / 2))" \
+        -runs="$executions" \
+        -timeout=10 \
+        -rss_limit_mb=2048 \
+        -print_final_stats=1 \
+        -artifact_prefix="$resultats/$nom-" "$@"
+}
+fuzz dib -dict="$racine/fuzz/dib.dict" -max_len=8192
+fuzz reglages -max_len=1024
