@@ -2,12 +2,12 @@
 
 #include "aide_touches.h"
 #include "avis.h"
+#include "ecriture.h"
 #include "joueurs.h"
 #include "pilotes.h"
 #include "scene.h"
 #include "seance.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -17,22 +17,33 @@
 
 namespace {
 
-void *const policeGrande = GLUT_BITMAP_TIMES_ROMAN_24;
-void *const policeMoyenne = GLUT_BITMAP_HELVETICA_18;
-void *const policePetite = GLUT_BITMAP_HELVETICA_12;
-void *const policeMinuscule = GLUT_BITMAP_HELVETICA_10;
-
-struct Couleur {
-    float r, g, b;
-};
 constexpr Couleur clair{1.0f, 0.95f, 0.82f};
 constexpr Couleur alerte{1.0f, 0.45f, 0.2f};
-constexpr Couleur sombre{0.0f, 0.0f, 0.0f};
 constexpr Couleur fond{0.12f, 0.1f, 0.08f};
 constexpr Couleur titre{1.0f, 0.8f, 0.4f};
 constexpr Couleur discret{0.85f, 0.82f, 0.75f};
 
-// Where a point of the scene lands, in window pixels from the bottom left, seen by the camera at
+// The overlay is drawn in a window 500 units high, whatever its size in pixels: text, panels and
+// gaps keep their share of the window, as they look at 500 x 500.
+constexpr float hauteurReference = 500;
+
+float pixelsParUnite() {
+    return static_cast<float>(std::max(hauteurFenetre, 1)) / hauteurReference;
+}
+
+float largeurTexte(Police police, const std::string &texte) {
+    return largeurTexte(police, texte, pixelsParUnite());
+}
+
+float largeurVirtuelle() {
+    return static_cast<float>(largeurFenetre) / pixelsParUnite();
+}
+
+float hauteurVirtuelle() {
+    return static_cast<float>(hauteurFenetre) / pixelsParUnite();
+}
+
+// Where a point of the scene lands, in overlay units from the bottom left, seen by the camera at
 // rest: it looks straight down on (10, 0, -5) from 20 units up, with the projection's field of
 // view.
 float tangenteDemiChamp() {
@@ -40,55 +51,23 @@ float tangenteDemiChamp() {
 }
 
 float ecranX(float x, float hauteurPoint) {
-    const float demiLargeur = (20 - hauteurPoint) * tangenteDemiChamp() * largeurFenetre /
-                              static_cast<float>(std::max(hauteurFenetre, 1));
-    return (1 + (x - 10) / demiLargeur) * 0.5f * static_cast<float>(largeurFenetre);
+    const float demiLargeur =
+        (20 - hauteurPoint) * tangenteDemiChamp() * largeurVirtuelle() / hauteurVirtuelle();
+    return (1 + (x - 10) / demiLargeur) * 0.5f * largeurVirtuelle();
 }
 
 float ecranY(float z, float hauteurPoint) {
     const float demiHauteur = (20 - hauteurPoint) * tangenteDemiChamp();
-    return (1 + (-5 - z) / demiHauteur) * 0.5f * static_cast<float>(hauteurFenetre);
+    return (1 + (-5 - z) / demiHauteur) * 0.5f * hauteurVirtuelle();
 }
 
-// GLUT's bitmap fonts are Latin-1: the two-byte UTF-8 forms of its upper half become one byte.
-std::string latin1(const std::string &utf8) {
-    std::string texte;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto octet = static_cast<unsigned char>(utf8[i]);
-        if ((octet == 0xC2 || octet == 0xC3) && i + 1 < utf8.size()) {
-            const auto suite = static_cast<unsigned char>(utf8[++i]);
-            texte += static_cast<char>(octet == 0xC2 ? suite : suite + 0x40);
-        } else {
-            texte += static_cast<char>(octet);
-        }
-    }
-    return texte;
+void ecrire(Police police, const std::string &texte, float x, float y, Couleur couleur) {
+    ecrireTexte(police, texte, x, y, couleur, pixelsParUnite());
 }
 
-int largeurTexte(void *police, const std::string &texte) {
-    return glutBitmapLength(police, reinterpret_cast<const unsigned char *>(texte.c_str()));
-}
-
-void ecrireA(void *police, const std::string &texte, int x, int y) {
-    // A raster position outside the window would drop the whole text.
-    glRasterPos2i(std::max(x, 0), std::max(y, 0));
-    for (const char c : texte) {
-        glutBitmapCharacter(police, static_cast<unsigned char>(c));
-    }
-}
-
-// Light text with a dark shadow, one pixel down and right, reads on the metal, on wood and on
-// shadows alike. Each pass of text costs a software renderer dearly, so one shadow rather than a
-// full outline.
-void ecrire(void *police, const std::string &texte, int x, int y, Couleur couleur) {
-    glColor3f(sombre.r, sombre.g, sombre.b);
-    ecrireA(police, texte, x + 1, y - 1);
-    glColor3f(couleur.r, couleur.g, couleur.b);
-    ecrireA(police, texte, x, y);
-}
-
-void ecrireCentre(void *police, const std::string &texte, float centreX, int y, Couleur couleur) {
-    ecrire(police, texte, static_cast<int>(centreX) - largeurTexte(police, texte) / 2, y, couleur);
+void ecrireCentre(Police police, const std::string &texte, float centreX, float y,
+                  Couleur couleur) {
+    ecrire(police, texte, centreX - largeurTexte(police, texte) / 2, y, couleur);
 }
 
 void rectangle(float x0, float y0, float x1, float y1, Couleur couleur) {
@@ -112,26 +91,29 @@ void panneau(float centreX, float centreY, float largeur, float hauteur) {
 constexpr float centrePuits[2] = {4, 15};
 
 // The baseline of the scores and the tally: centred between the wells' top edge and the window's.
-int ligneDesScores() {
-    return static_cast<int>((ecranY(-14, 1) + static_cast<float>(hauteurFenetre)) / 2) - 8;
+float ligneDesScores() {
+    return std::floor((ecranY(-14, 1) + hauteurVirtuelle()) / 2) - 8;
 }
 
 void dessinerScores() {
-    const int ligne = ligneDesScores();
+    const float ligne = ligneDesScores();
     const partie *joueurs[2] = {&joueur1, &joueur2};
     for (int i = 0; i < 2; ++i) {
         const float centre = ecranX(centrePuits[i], 1);
         const std::string score = std::to_string(joueurs[i]->getScore());
         ecrireCentre(policeGrande, score, centre, ligne, clair);
-        // Who plays this well, just under the score.
-        ecrireCentre(policeMinuscule, latin1(nomPilote(i)), centre, ligne - 13, clair);
+        // Who plays this well, just under the score, on a dark band that reads on the metal.
+        const std::string nom = nomPilote(i);
+        const float demi = largeurTexte(policePetite, nom) / 2 + 5;
+        const float bas = ligne - 19;
+        rectangle(centre - demi, bas - 4, centre + demi, bas + policePetite.capitale + 4, fond);
+        ecrireCentre(policePetite, nom, centre, bas, clair);
         const int penalite = joueurs[i]->getPenalite();
         if (penalite > 0) {
             const std::string attente =
                 "+" + std::to_string(penalite) + (penalite == 1 ? " row" : " rows");
-            ecrire(policeMoyenne, attente,
-                   static_cast<int>(centre) + largeurTexte(policeGrande, score) / 2 + 10, ligne,
-                   alerte);
+            ecrire(policeMoyenne, attente, centre + largeurTexte(policeGrande, score) / 2 + 10,
+                   ligne, alerte);
         }
     }
 }
@@ -144,32 +126,30 @@ void dessinerVerdict(Verdict issue) {
             (i == 0 && issue == Verdict::gagneGauche) || (i == 1 && issue == Verdict::gagneDroite);
         const std::string mot = issue == Verdict::nul ? "Draw" : gagne ? "Winner" : "Loser";
         panneau(centre, milieu, 190, 78);
-        ecrireCentre(policeGrande, mot, centre, static_cast<int>(milieu) + 6,
-                     gagne ? clair : alerte);
-        ecrireCentre(policePetite, "Return or Space: new match", centre,
-                     static_cast<int>(milieu) - 24, clair);
+        ecrireCentre(policeGrande, mot, centre, milieu + 6, gagne ? clair : alerte);
+        ecrireCentre(policePetite, "Return or Space: new match", centre, milieu - 24, clair);
     }
     // The tally sits between the two scores: left player's wins, then the right player's.
     ecrireCentre(policeGrande, std::to_string(victoires1) + " - " + std::to_string(victoires2),
-                 static_cast<float>(largeurFenetre) / 2, ligneDesScores(), clair);
+                 largeurVirtuelle() / 2, ligneDesScores(), clair);
 }
 
 // The keys under the pause, from the help's table: each group a title over its keys and what
 // they do; the two players' groups side by side, the others under them.
-constexpr int interligne = 15;
-constexpr int entreColonnes = 8;
-constexpr int entreGroupes = 24;
-constexpr int marge = 14;
+constexpr float interligne = 15;
+constexpr float entreColonnes = 8;
+constexpr float entreGroupes = 24;
+constexpr float marge = 14;
 
 struct Mesure {
-    int touches; // the widest key of the group
-    int largeur;
-    int hauteur;
+    float touches; // the widest key of the group
+    float largeur;
+    float hauteur;
 };
 
 Mesure mesurer(const GroupeAide &groupe) {
     Mesure m{0, largeurTexte(policePetite, groupe.titre), interligne};
-    int effets = 0;
+    float effets = 0;
     for (const LigneAide &ligne : groupe.lignes) {
         m.touches = std::max(m.touches, largeurTexte(policePetite, ligne.touche));
         effets = std::max(effets, largeurTexte(policePetite, ligne.effet));
@@ -179,9 +159,9 @@ Mesure mesurer(const GroupeAide &groupe) {
     return m;
 }
 
-// From the top left corner of the group, in window pixels.
-void dessinerGroupe(const GroupeAide &groupe, const Mesure &m, int x, int haut) {
-    int ligne = haut - interligne + 4;
+// From the top left corner of the group.
+void dessinerGroupe(const GroupeAide &groupe, const Mesure &m, float x, float haut) {
+    float ligne = haut - interligne + 4;
     ecrire(policePetite, groupe.titre, x, ligne, titre);
     for (const LigneAide &l : groupe.lignes) {
         ligne -= interligne;
@@ -198,28 +178,28 @@ void dessinerPause() {
     }
     // The first two side by side, then one under the other.
     const std::size_t cote = std::min<std::size_t>(groupes.size(), 2);
-    int largeurHaut = 0, hauteurHaut = 0;
+    float largeurHaut = 0, hauteurHaut = 0;
     for (std::size_t i = 0; i < cote; ++i) {
         largeurHaut += mesures[i].largeur + (i > 0 ? entreGroupes : 0);
         hauteurHaut = std::max(hauteurHaut, mesures[i].hauteur);
     }
-    int largeur = std::max(largeurHaut, largeurTexte(policeGrande, "Paused"));
-    int hauteur = 2 * marge + 24 + 18 + hauteurHaut;
+    float largeur = std::max(largeurHaut, largeurTexte(policeGrande, "Paused"));
+    float hauteur = 2 * marge + 24 + 18 + hauteurHaut;
     for (std::size_t i = cote; i < groupes.size(); ++i) {
         largeur = std::max(largeur, mesures[i].largeur);
         hauteur += interligne / 2 + mesures[i].hauteur;
     }
     largeur += 2 * marge;
 
-    const float centreX = static_cast<float>(largeurFenetre) / 2;
-    const float centreY = static_cast<float>(hauteurFenetre) / 2;
-    panneau(centreX, centreY, static_cast<float>(largeur), static_cast<float>(hauteur));
-    const int gauche = static_cast<int>(centreX) - largeur / 2 + marge;
-    int haut = static_cast<int>(centreY) + hauteur / 2 - marge;
+    const float centreX = largeurVirtuelle() / 2;
+    const float centreY = hauteurVirtuelle() / 2;
+    panneau(centreX, centreY, largeur, hauteur);
+    const float gauche = centreX - largeur / 2 + marge;
+    float haut = centreY + hauteur / 2 - marge;
     ecrireCentre(policeGrande, "Paused", centreX, haut - 20, clair);
     ecrireCentre(policePetite, "p or Escape: play on", centreX, haut - 38, clair);
     haut -= 24 + 18;
-    int x = gauche;
+    float x = gauche;
     for (std::size_t i = 0; i < cote; ++i) {
         dessinerGroupe(groupes[i], mesures[i], x, haut);
         x += mesures[i].largeur + entreGroupes;
@@ -234,20 +214,19 @@ void dessinerPause() {
 
 // A notice such as "Sound off", low in the middle, clear of the wells' tops and the pause.
 void dessinerAvis(const std::string &texte) {
-    const float centreX = static_cast<float>(largeurFenetre) / 2;
-    const float largeur = static_cast<float>(largeurTexte(policeMoyenne, texte) + 32);
-    panneau(centreX, 40, largeur, 34);
+    const float centreX = largeurVirtuelle() / 2;
+    panneau(centreX, 40, largeurTexte(policeMoyenne, texte) + 32, 34);
     ecrireCentre(policeMoyenne, texte, centreX, 34, clair);
 }
 
 } // namespace
 
 void dessinerSurimpression() {
-    // Window pixels, from the bottom left, and nothing of the scene's camera or sway.
+    // A window 500 units high, from the bottom left, and nothing of the scene's camera or sway.
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0, largeurFenetre, 0, hauteurFenetre, -1, 1);
+    glOrtho(0, largeurVirtuelle(), 0, hauteurVirtuelle(), -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glDisable(GL_TEXTURE_2D);

@@ -383,6 +383,26 @@ void *glutBitmapHelvetica18 = nullptr;
 void glutBitmapCharacter(void *, int c) {
     record("glutBitmapCharacter", {double(c)}, std::string(1, static_cast<char>(c)));
 }
+void *glutStrokeRoman = nullptr;
+
+// Each character is recorded with itself as the text, as the bitmap fonts' are; every one is 50 of
+// the font's units wide.
+void glutStrokeCharacter(void *, int c) {
+    record("glutStrokeCharacter", {double(c)}, std::string(1, static_cast<char>(c)));
+}
+int glutStrokeWidth(void *, int) {
+    return 50;
+}
+void glLineWidth(GLfloat width) {
+    record("glLineWidth", {width});
+}
+void glBlendFunc(GLenum source, GLenum destination) {
+    record("glBlendFunc", {double(source), double(destination)});
+}
+void glScalef(GLfloat x, GLfloat y, GLfloat z) {
+    record("glScalef", {x, y, z});
+}
+
 // Every character is 10 pixels wide in the fake.
 int glutBitmapLength(void *, const unsigned char *text) {
     int length = 0;

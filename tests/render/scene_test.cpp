@@ -44,6 +44,7 @@ class Scene : public ::testing::Test {
 protected:
     void SetUp() override {
         matchDeTest();
+        redimensionner(500, 500);
         fakegl::reset();
         dernierTemps = 0;
         sensInclinaison = false;
@@ -338,7 +339,10 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         for (std::size_t i = 0; i < entree.size(); ++i) {
             EXPECT_EQ(debut[static_cast<long>(i)].name, entree[i]);
         }
-        EXPECT_EQ(debut[2].args, (std::vector<double>{0, 640, 0, 480, -1, 1}));
+        // 500 units high, whatever the window's size: the overlay keeps its share of it.
+        ASSERT_EQ(debut[2].args.size(), 6u);
+        EXPECT_NEAR(debut[2].args[1], 640.0 * 500 / 480, 1e-3);
+        EXPECT_EQ(debut[2].args[3], 500);
         EXPECT_EQ(debut[-1].args, (std::vector<double>{GL_PROJECTION}));
         EXPECT_EQ(debut[3].args, (std::vector<double>{GL_MODELVIEW}));
         EXPECT_EQ(std::count_if(debut, appels.end(),
@@ -358,6 +362,17 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         sensInclinaison = false;
         victoires1 = victoires2 = 0;
     }
+
+    // In a window twice as high the text is drawn twice as large, with strokes twice as thick.
+    matchDeTest();
+    redimensionner(1000, 1000);
+    image();
+    EXPECT_EQ(fakegl::count("glutBitmapCharacter"), 0u);
+    EXPECT_GT(fakegl::count("glutStrokeCharacter"), 0u);
+    const std::vector<fakegl::Call> traits = fakegl::callsNamed("glLineWidth");
+    ASSERT_FALSE(traits.empty());
+    EXPECT_NEAR(traits[0].args[0], 17.0 * 2 / 6, 1e-4);
+    EXPECT_NEAR(fakegl::callsNamed("glScalef")[0].args[0], 0.17, 1e-6);
 }
 
 } // namespace
