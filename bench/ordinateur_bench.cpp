@@ -5,6 +5,7 @@
 //   bench_ordinateur solo LEVEL SEED PIECES      pieces N rows R
 //   bench_ordinateur duel LEVEL_A LEVEL_B SEED   winner left|right|draw pieces N
 //   bench_ordinateur temps LEVEL                 decision median M p99 P (microseconds)
+#include "bareme.h"
 #include "hasard.h"
 #include "joueurs.h"
 #include "match.h"
@@ -33,22 +34,6 @@ std::int64_t millisecondes = 0;
 
 std::time_t secondeSimulee() {
     return static_cast<std::time_t>(debut + millisecondes / 1000);
-}
-
-// Rows cleared by one landing, from what it scored.
-int rangeesDe(int points) {
-    switch (points) {
-    case 50:
-        return 1;
-    case 200:
-        return 2;
-    case 650:
-        return 3;
-    case 2000:
-        return 4;
-    default:
-        return 0;
-    }
 }
 
 // One game played by one computer alone, gravity every second and its keys at its rate.
@@ -86,7 +71,7 @@ int solo(Niveau niveau, std::uint32_t graine, long limite) {
     while (!seule.jeu.getFini() && seule.jeu.getPosees() < limite) {
         const int avant = seule.jeu.getScore();
         seule.avancer();
-        rangees += rangeesDe(seule.jeu.getScore() - avant);
+        rangees += rangeesPourPoints(seule.jeu.getScore() - avant);
     }
     std::printf("pieces %d rows %ld\n", seule.jeu.getPosees(), rangees);
     return 0;

@@ -1,3 +1,4 @@
+#include "bareme.h"
 #include "joueurs.h"
 #include "match.h"
 
@@ -7,12 +8,12 @@ int seuil2 = 0;
 void pasMinuterie() {
     // Attacks are traded only while both players are still in the match.
     if (!joueur1.getFini() && !joueur2.getFini()) {
-        while (joueur1.getScore() - seuil1 >= 500) {
-            seuil1 += 500;
+        while (joueur1.getScore() - seuil1 >= pointsParRangeeEnvoyee) {
+            seuil1 += pointsParRangeeEnvoyee;
             joueur2.penaliser();
         }
-        while (joueur2.getScore() - seuil2 >= 500) {
-            seuil2 += 500;
+        while (joueur2.getScore() - seuil2 >= pointsParRangeeEnvoyee) {
+            seuil2 += pointsParRangeeEnvoyee;
             joueur1.penaliser();
         }
     }

@@ -1,5 +1,6 @@
 #include "faits.h"
 
+#include "bareme.h"
 #include "codes_touches.h"
 #include "joueurs.h"
 #include "match.h"
@@ -33,15 +34,12 @@ Cliche prendreCliche() {
     return c;
 }
 
-// The score of one landing tells how many rows it cleared: 50, 200, 650 or 2000.
+// The score of one landing tells how many rows it cleared.
 void signalerLignes(int points, int puits) {
     const Evenement selon[] = {Evenement::lignes1, Evenement::lignes2, Evenement::lignes3,
                                Evenement::lignes4};
-    const int bareme[] = {50, 200, 650, 2000};
-    for (int n = 0; n < 4; ++n) {
-        if (points == bareme[n]) {
-            signalerFait({selon[n], puits});
-        }
+    if (const int rangees = rangeesPourPoints(points)) {
+        signalerFait({selon[rangees - 1], puits});
     }
 }
 
@@ -54,7 +52,7 @@ void comparer(const Cliche &avant, const Cliche &apres, Intention intention) {
     }
     int envoyees[2];
     for (int i = 0; i < 2; ++i) {
-        envoyees[i] = (apres.seuils[i] - avant.seuils[i]) / 500;
+        envoyees[i] = (apres.seuils[i] - avant.seuils[i]) / pointsParRangeeEnvoyee;
     }
     for (int i = 0; i < 2; ++i) {
         const Cliche::Puits &a = avant.puits[i];

@@ -1,5 +1,6 @@
 #include "partie.h"
 
+#include "bareme.h"
 #include "hasard.h"
 
 partie::partie() : bloc() {
@@ -155,7 +156,7 @@ bool partie::bloqueDroite() const {
 // One row scores 50, and each further row in the same landing is worth three times the one
 // before: 50, 200, 650, 2000 in all.
 void partie::effacerLignes() {
-    int valeur = 50;
+    int valeur = valeurPremiereRangee;
     int total = 0;
     bool pleine[nbLignes] = {};
     for (int ligne = 0; ligne < nbLignes; ++ligne) {
@@ -168,7 +169,7 @@ void partie::effacerLignes() {
         }
         pleine[ligne] = true;
         total += valeur;
-        valeur *= 3;
+        valeur *= facteurRangeeSuivante;
         for (int colonne = 0; colonne < nbColonnes; ++colonne) {
             plateau[colonne][ligne] = caseVide;
         }
