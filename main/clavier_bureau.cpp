@@ -1,7 +1,5 @@
 #include "clavier_bureau.h"
 
-#include "touches_tenues.h"
-
 #include <GL/glx.h>
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -9,10 +7,6 @@
 #include <cstring>
 
 namespace {
-
-// A connection of our own for the focus events: asking GLUT's connection for them would change
-// GLUT's own event mask on the window, and GLUT would swallow them.
-Display *surveillance = nullptr;
 
 ReglageRepetition lireReglage(Display *affichage) {
     ReglageRepetition lu;
@@ -29,32 +23,39 @@ ReglageRepetition lireReglage(Display *affichage) {
     return lu;
 }
 
-void surveillerFocus(Display *affichage, GLXDrawable fenetre) {
-    surveillance = XOpenDisplay(DisplayString(affichage));
+Display *surveillerFocus(Display *affichage, GLXDrawable fenetre) {
+    Display *surveillance = XOpenDisplay(DisplayString(affichage));
     if (surveillance == nullptr) {
-        return;
+        return nullptr;
     }
     XSelectInput(surveillance, fenetre, FocusChangeMask);
     XFlush(surveillance);
+    return surveillance;
 }
 
 } // namespace
 
-bool ecouterClavierDuBureau() {
+ClavierBureau::~ClavierBureau() {
+    if (surveillance_ != nullptr) {
+        XCloseDisplay(static_cast<Display *>(surveillance_));
+    }
+}
+
+bool ClavierBureau::ecouter(ReglageRepetition &reglage) {
     Display *affichage = glXGetCurrentDisplay();
     const GLXDrawable fenetre = glXGetCurrentDrawable();
     Bool detectable = False;
-    ReglageRepetition reglage;
+    reglage = ReglageRepetition{};
     if (affichage != nullptr && fenetre != 0) {
         reglage = lireReglage(affichage);
-        surveillerFocus(affichage, fenetre);
+        surveillance_ = surveillerFocus(affichage, fenetre);
         XkbSetDetectableAutoRepeat(affichage, True, &detectable);
     }
-    reglerRepetition(reglage);
     return detectable == True;
 }
 
-bool focusPerdu() {
+bool ClavierBureau::focusPerdu() {
+    auto *surveillance = static_cast<Display *>(surveillance_);
     if (surveillance == nullptr) {
         return false;
     }

@@ -1,20 +1,16 @@
 #include "demarrage.h"
 
 #include "boite_erreur.h"
-#include "clavier_bureau.h"
 #include "dib.h"
 #include "dossiers_donnees.h"
 #include "evenements.h"
+#include "horloge.h"
+#include "jeu.h"
 #include "ligne_commande.h"
-#include "manettes_du_jeu.h"
 #include "minuterie.h"
-#include "pilotes.h"
-#include "plein_ecran.h"
+#include "projection.h"
 #include "reglages_du_jeu.h"
-#include "reveil.h"
-#include "scene.h"
-#include "son.h"
-#include "son_du_jeu.h"
+#include "reveils_glut.h"
 #include "textures.h"
 
 #include <GL/freeglut.h>
@@ -81,16 +77,21 @@ int demarrer(int argc, char **argv) {
     // The settings file first, then the command line, which wins for this run and is not
     // written back: what stands now counts as saved.
     const Reglages reglages = chargerReglages();
-    brancherSon(dossiers);
-    brancherManettes(reglages.echangerManettes);
-    couperSon(ligne.sonCoupe || !reglages.son);
-    for (int puits = 0; puits < 2; ++puits) {
-        if (ligne.pilotes[puits]) {
-            choisirPilote(puits, *ligne.pilotes[puits], maintenant());
-        }
+    const Choix depart = fusionner(reglages, ligne.demandes);
+    Jeu &j = jeu();
+    j.son.ouvrir(dossiers);
+    j.match.ecouter(j.sonDuJeu);
+    // gamecontrollerdb.txt lies beside cubefall.conf.
+    if (j.manettes.ouvrir(j.reglages.chemin() ? j.reglages.chemin()->parent_path()
+                                              : std::filesystem::path())) {
+        j.manettes.echanger(reglages.echangerManettes, j.match);
     }
-    if (ligne.pleinEcran || reglages.pleinEcran) {
-        basculerPleinEcran();
+    j.son.couper(!depart.son);
+    for (int puits = 0; puits < 2; ++puits) {
+        j.match.choisirPilote(puits, depart.pilotes[puits], maintenant());
+    }
+    if (depart.pleinEcran) {
+        j.pleinEcran.basculer();
     }
     suivreReglages();
 
@@ -115,9 +116,11 @@ int demarrer(int argc, char **argv) {
     // server marks its repeats, the game drops them itself; GLUT's own filter is the fallback,
     // as it asks X whether the key is still down when it reads a release, and so loses a quick
     // second press of the same key.
-    if (!ecouterClavierDuBureau()) {
+    ReglageRepetition repetition;
+    if (!j.bureau.ecouter(repetition)) {
         glutIgnoreKeyRepeat(1);
     }
+    j.match.reglerRepetition(repetition);
     glutMainLoop();
     return 0;
 }

@@ -129,10 +129,10 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
             lue.suite = LigneCommande::Suite::version;
             return lue;
         case optionPleinEcran:
-            lue.pleinEcran = true;
+            lue.demandes.pleinEcran = true;
             break;
         case optionMuet:
-            lue.sonCoupe = true;
+            lue.demandes.sonCoupe = true;
             break;
         case optionGauche:
         case optionDroite: {
@@ -142,7 +142,7 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
                                       (option == optionGauche ? "left" : "right") +
                                       ": player, computer or computer:easy|medium|hard|expert");
             }
-            lue.pilotes[option == optionGauche ? 0 : 1] = pilote;
+            lue.demandes.pilotes[option == optionGauche ? 0 : 1] = pilote;
             break;
         }
         case ':':
@@ -180,7 +180,7 @@ std::string texteAide() {
              " (see man cubefall)\n"
              "\nKeys (the settings file can bind others; the left player's are found by their\n"
              "place, where a US keyboard has a, d, w and s):\n";
-    for (const GroupeAide &groupe : aideTouches()) {
+    for (const GroupeAide &groupe : aideTouches(Liaisons())) {
         texte += "  " + groupe.titre + ":\n";
         for (const LigneAide &ligne : groupe.lignes) {
             texte += "    " + colonne(ligne.touche, 18) + ligne.effet + '\n';

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "choix.h"
 #include "pilotes.h"
 
 #include <optional>
@@ -18,10 +19,8 @@ struct LigneCommande {
     Suite suite = Suite::jouer;
     std::string erreur;
 
-    bool pleinEcran = false;
-    bool sonCoupe = false;
-    // Who plays each well, when the command line says so.
-    std::optional<Pilote> pilotes[2];
+    // Full screen, the sound, who plays each well, when the command line says so.
+    DemandesLigne demandes;
     // The program's name, then GLUT's own options with their values, in their order.
     std::vector<std::string> argumentsGlut;
 };

@@ -1,17 +1,14 @@
 #include "minuterie.h"
 
-#include "pilotes.h"
-#include "reveil.h"
-#include "seance.h"
+#include "horloge.h"
+#include "jeu.h"
+#include "reveils_glut.h"
 
 #include <GL/freeglut.h>
 
 void minuterie(int) {
     // Re-armed first, so the heartbeat keeps going whatever happens below.
     glutTimerFunc(1000, minuterie, 0);
-    seconde();
-    const Instant t = maintenant();
-    battreSeconde(t);
-    jouerOrdinateurs(t);
+    jeu().match.seconde(maintenant());
     signalerChangement();
 }

@@ -1,5 +1,7 @@
 #include "noms_touches.h"
 
+#include "touches_reservees.h"
+
 #include <GL/freeglut.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -75,13 +77,8 @@ std::string refusTouche(const std::string &nom) {
     if (!touche) {
         return "the game cannot read this key";
     }
-    const Touche gardees[] = {{false, 'l'},        {false, 'p'},        {false, 'm'},
-                              {false, 27},         {true, GLUT_KEY_F2}, {true, GLUT_KEY_F3},
-                              {true, GLUT_KEY_F4}, {true, GLUT_KEY_F11}};
-    for (const Touche &gardee : gardees) {
-        if (*touche == gardee) {
-            return "this key keeps its own meaning (l, p, m, Escape, F2, F3, F4, F11)";
-        }
+    if (gesteReserve(*touche)) {
+        return "this key keeps its own meaning (" + nomsTouchesReservees() + ")";
     }
     return {};
 }

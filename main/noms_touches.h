@@ -10,6 +10,6 @@
 std::optional<Touche> toucheDuNom(const std::string &nom);
 
 // Why the key cannot be a player's: no such name, a key GLUT does not report, a modifier (it
-// would change the other keys), or a key that keeps its meaning (l, p, m, Escape, F2, F3, F4,
-// F11). Empty when it can.
+// would change the other keys), or a key that keeps its own meaning (touches_reservees.h). Empty
+// when it can.
 std::string refusTouche(const std::string &nom);

@@ -7,14 +7,6 @@
 
 namespace {
 
-bool pleinEcran = false;
-
-// The window as it was before it filled the screen.
-struct Cadre {
-    int x, y, largeur, hauteur;
-};
-Cadre cadre{};
-
 // Whether the window manager knows full screen (the desktops' common _NET_WM_STATE_FULLSCREEN).
 // freeglut asks it then. Without one freeglut does it alone, and now and then misplaces the
 // window or leaves it at its size; but there is no frame to hide then, and moving the window to
@@ -49,10 +41,10 @@ bool gestionnairePleinEcran() {
 
 } // namespace
 
-void basculerPleinEcran() {
+void PleinEcran::basculer() {
     const bool gestionnaire = gestionnairePleinEcran();
-    if (!pleinEcran) {
-        cadre = {glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), glutGet(GLUT_WINDOW_WIDTH),
+    if (!actif_) {
+        cadre_ = {glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), glutGet(GLUT_WINDOW_WIDTH),
                  glutGet(GLUT_WINDOW_HEIGHT)};
         if (gestionnaire) {
             glutFullScreen();
@@ -65,12 +57,8 @@ void basculerPleinEcran() {
             glutLeaveFullScreen();
         }
         // The window manager may give the window back elsewhere, or nobody keeps its place.
-        glutPositionWindow(cadre.x, cadre.y);
-        glutReshapeWindow(cadre.largeur, cadre.hauteur);
+        glutPositionWindow(cadre_.x, cadre_.y);
+        glutReshapeWindow(cadre_.largeur, cadre_.hauteur);
     }
-    pleinEcran = !pleinEcran;
-}
-
-bool enPleinEcran() {
-    return pleinEcran;
+    actif_ = !actif_;
 }

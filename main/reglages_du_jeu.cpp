@@ -1,106 +1,58 @@
 #include "reglages_du_jeu.h"
 
-#include "clavier_bureau.h"
-#include "fichier_reglages.h"
+#include "jeu.h"
 #include "noms_touches.h"
-#include "pilotes.h"
-#include "plein_ecran.h"
-#include "reveil.h"
-#include "son.h"
-#include "touches_joueurs.h"
 #include "touches_liees.h"
 #include "touches_position.h"
 
 #include <cstdio>
-#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
-
-std::optional<std::filesystem::path> chemin;
-// Only a file read whole, or not there yet, is written.
-bool ecrivable = false;
-
-// What the game lets the player change, as last seen.
-struct Etat {
-    Pilote pilotes[2];
-    bool son;
-    bool pleinEcran;
-};
-std::optional<Etat> vu;
-
-Etat etatActuel() {
-    return {{pilote(0), pilote(1)}, !sonCoupe(), enPleinEcran()};
-}
 
 void dire(const std::string &message) {
     std::fprintf(stderr, "%s\n", message.c_str());
 }
 
-void appliquerTouches(const Reglages &reglages) {
-    const std::array<std::string, 4> gauche = touchesParPosition(
-        lireCarteClavier(), [](const std::string &nom) { return refusTouche(nom).empty(); });
-    std::vector<std::string> messages;
-    lierTouches(lierTouches(reglages, gauche, toucheDuNom, messages));
-    for (const std::string &message : messages) {
-        dire(message);
-    }
-}
-
-void ecrire(const Changement &changement) {
-    if (!chemin || !ecrivable) {
-        return;
-    }
-    const std::string echec = enregistrer(*chemin, changement);
-    if (!echec.empty()) {
-        dire("cubefall: the settings could not be saved: " + echec);
-    }
+Choix choixActuels(const Jeu &j) {
+    return {{j.match.pilote(0), j.match.pilote(1)}, !j.son.coupe(), j.pleinEcran.actif()};
 }
 
 } // namespace
 
 Reglages chargerReglages() {
-    chemin = cheminReglages();
-    LectureReglages lecture;
-    if (chemin) {
-        const ContenuFichier contenu = lireFichier(*chemin);
-        ecrivable = contenu.etat != ContenuFichier::Etat::illisible;
-        if (contenu.etat == ContenuFichier::Etat::illisible) {
-            dire("cubefall: " + contenu.erreur +
-                 "; the settings are not used, and the file is not written");
-        } else {
-            lecture = lireReglages(contenu.texte, chemin->string(), refusTouche);
-        }
-    }
+    Jeu &j = jeu();
+    const LectureReglages lecture = j.reglages.lire(refusTouche);
     for (const std::string &erreur : lecture.erreurs) {
         dire(erreur);
     }
-    for (int puits = 0; puits < 2; ++puits) {
-        choisirPilote(puits, lecture.reglages.puits[puits].pilote, maintenant());
+    const std::array<std::string, 4> gauche = touchesParPosition(
+        lireCarteClavier(), [](const std::string &nom) { return refusTouche(nom).empty(); });
+    std::vector<std::string> messages;
+    j.clavier.lier(lierTouches(lecture.reglages, gauche, toucheDuNom, messages));
+    for (const std::string &message : messages) {
+        dire(message);
     }
-    appliquerTouches(lecture.reglages);
     return lecture.reglages;
 }
 
 void suivreReglages() {
-    vu = etatActuel();
+    Jeu &j = jeu();
+    j.ecrit = choixActuels(j);
 }
 
 void retenirChangements() {
-    if (!vu) {
+    Jeu &j = jeu();
+    if (!j.ecrit) {
         return;
     }
-    const Etat maintenant = etatActuel();
-    for (int puits = 0; puits < 2; ++puits) {
-        if (!(maintenant.pilotes[puits] == vu->pilotes[puits])) {
-            ecrire(changementPilote(puits, maintenant.pilotes[puits]));
+    const Choix maintenant = choixActuels(j);
+    for (const Changement &changement : changements(*j.ecrit, maintenant)) {
+        const std::string echec = j.reglages.ecrire(changement);
+        if (!echec.empty()) {
+            dire("cubefall: the settings could not be saved: " + echec);
         }
     }
-    if (maintenant.son != vu->son) {
-        ecrire(changementSon(maintenant.son));
-    }
-    if (maintenant.pleinEcran != vu->pleinEcran) {
-        ecrire(changementPleinEcran(maintenant.pleinEcran));
-    }
-    vu = maintenant;
+    j.ecrit = maintenant;
 }

@@ -5,10 +5,9 @@
 // The player's settings file (reglages/) in the running game. Called once the window is up, as
 // the keys' places are read from the X server.
 
-// Reads the file, names its bad lines on standard error, and applies what the match holds: who
-// plays each well and both players' keys (the left player's, unless bound, found by their place
-// on the keyboard). Returns what was read, for what start-up applies once the window and the sound
-// are there (sound, full screen).
+// Reads the file, names its bad lines on standard error, and binds both players' keys (the left
+// player's, unless bound, found by their place on the keyboard). Returns what was read, for what
+// start-up merges with the command line.
 Reglages chargerReglages();
 
 // From now on, what the player changes (who plays each well, the sound, full screen) is written

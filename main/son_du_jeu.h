@@ -1,9 +1,14 @@
 #pragma once
 
-#include <filesystem>
-#include <vector>
+#include "faits.h"
+#include "son.h"
 
-// The match's sounds: opens the sound at start-up, each sound looked for in the data folders in
-// turn (the working folder first), and plays what the match reports; the key m switches the sound
-// off and on, with a notice over the picture.
-void brancherSon(const std::vector<std::filesystem::path> &dossiers);
+// The match's sounds: each fact played as it happens, on the game's clock.
+class SonDuJeu : public EcouteurMatch {
+public:
+    explicit SonDuJeu(Son &son) : son_(son) {}
+    void entendre(const Fait &fait) override;
+
+private:
+    Son &son_;
+};

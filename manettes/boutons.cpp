@@ -1,9 +1,5 @@
 #include "boutons.h"
 
-#include "faits.h"
-#include "seance.h"
-#include "touches_tenues.h"
-
 namespace {
 
 constexpr Action directions[3] = {Action::gauche, Action::droite, Action::descendre};
@@ -12,8 +8,13 @@ constexpr Action directions[3] = {Action::gauche, Action::droite, Action::descen
 constexpr int seuilEnfonce = 16384;
 constexpr int seuilRelache = 13107;
 
+// A well's held direction, apart from its player's keys.
+Source source(int puits, Action action) {
+    return {false, {false, puits * 4 + static_cast<int>(action)}};
+}
+
 // A direction is held while either control holds it.
-bool suivre(EtatManette &manette, Instant maintenant) {
+bool suivre(EtatManette &manette, Instant maintenant, Match &match) {
     bool change = false;
     for (int i = 0; i < 3; ++i) {
         const bool tenue = manette.croix[i] || manette.manche[i];
@@ -24,11 +25,12 @@ bool suivre(EtatManette &manette, Instant maintenant) {
         if (manette.puits < 0) {
             continue;
         }
+        const Source s = source(manette.puits, directions[i]);
         if (tenue) {
-            enfoncerAction(manette.puits, directions[i], maintenant);
+            match.enfoncer(s, {manette.puits, directions[i]}, maintenant);
             change = true;
         } else {
-            relacherAction(manette.puits, directions[i]);
+            match.relacher(s);
         }
     }
     return change;
@@ -40,54 +42,45 @@ bool manchePousse(bool tenu, int valeur) {
 
 } // namespace
 
-bool bouton(EtatManette &manette, Bouton quoi, bool enfonce, Instant maintenant) {
+EffetBouton bouton(EtatManette &manette, Bouton quoi, bool enfonce, Instant maintenant,
+                   Match &match) {
     switch (quoi) {
     case Bouton::gauche:
     case Bouton::droite:
     case Bouton::bas:
         manette.croix[static_cast<int>(quoi)] = enfonce;
-        return suivre(manette, maintenant);
+        return {suivre(manette, maintenant, match), std::nullopt};
     case Bouton::tourner:
         if (!enfonce || manette.puits < 0) {
-            return false;
+            return {};
         }
-        enfoncerAction(manette.puits, Action::pivoter, maintenant);
-        return true;
+        match.agir(manette.puits, Action::pivoter);
+        return {true, std::nullopt};
     case Bouton::start:
         // The sitting's buttons, as p and Return are every player's keys.
-        if (enfonce) {
-            basculerPause();
-        }
-        return enfonce;
+        return enfonce ? EffetBouton{true, Geste::pause} : EffetBouton{};
     case Bouton::back:
-        if (!enfonce || verdict() == Verdict::enCours) {
-            return false;
-        }
-        {
-            const Observation vue;
-            nouveauMatch();
-        }
-        return true;
+        return enfonce ? EffetBouton{true, Geste::matchSuivant} : EffetBouton{};
     case Bouton::autre:
-        return false;
+        return {};
     }
-    return false;
+    return {};
 }
 
-bool axe(EtatManette &manette, Axe quoi, int valeur, Instant maintenant) {
+bool axe(EtatManette &manette, Axe quoi, int valeur, Instant maintenant, Match &match) {
     if (quoi == Axe::horizontal) {
         manette.manche[0] = manchePousse(manette.manche[0], -valeur);
         manette.manche[1] = manchePousse(manette.manche[1], valeur);
     } else if (quoi == Axe::vertical) {
         manette.manche[2] = manchePousse(manette.manche[2], valeur);
     }
-    return suivre(manette, maintenant);
+    return suivre(manette, maintenant, match);
 }
 
-void lacher(EtatManette &manette) {
+void lacher(EtatManette &manette, Match &match) {
     for (int i = 0; i < 3; ++i) {
         if (manette.tenues[i] && manette.puits >= 0) {
-            relacherAction(manette.puits, directions[i]);
+            match.relacher(source(manette.puits, directions[i]));
         }
         manette.croix[i] = manette.manche[i] = manette.tenues[i] = false;
     }

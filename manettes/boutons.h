@@ -1,10 +1,14 @@
 #pragma once
 
+#include "gestes.h"
+#include "match.h"
 #include "repetition.h"
+
+#include <optional>
 
 // What a pad's buttons and left stick do to the well it plays, once SDL has told them apart:
 // the D-pad and the stick past half way move and push down, A and B turn, Start pauses and
-// resumes, Back starts the next match once this one is over.
+// plays on, Back starts the next match once this one is over.
 enum class Bouton { gauche, droite, bas, tourner, start, back, autre };
 enum class Axe { horizontal, vertical, autre };
 
@@ -17,9 +21,17 @@ struct EtatManette {
     bool tenues[3] = {};
 };
 
-// True when the press or release may have changed the match.
-bool bouton(EtatManette &manette, Bouton quoi, bool enfonce, Instant maintenant);
-// An axis as SDL gives it, from -32768 to 32767: negative is left or up.
-bool axe(EtatManette &manette, Axe quoi, int valeur, Instant maintenant);
+// What a press or a release did: whether it may have changed the match, and the gesture it asks
+// of the game (Start's pause, Back's next match).
+struct EffetBouton {
+    bool change = false;
+    std::optional<Geste> geste;
+};
+
+EffetBouton bouton(EtatManette &manette, Bouton quoi, bool enfonce, Instant maintenant,
+                   Match &match);
+// An axis as SDL gives it, from -32768 to 32767: negative is left or up. True when it may have
+// changed the match.
+bool axe(EtatManette &manette, Axe quoi, int valeur, Instant maintenant, Match &match);
 // The pad is gone or changes wells: what it held is let go.
-void lacher(EtatManette &manette);
+void lacher(EtatManette &manette, Match &match);

@@ -1,7 +1,5 @@
 #include "manettes.h"
 
-#include "boutons.h"
-#include "seance.h"
 
 #include <SDL.h>
 
@@ -14,19 +12,6 @@
 #include <vector>
 
 namespace {
-
-struct Manette {
-    SDL_GameController *controleur;
-    SDL_JoystickID id;
-    EtatManette etat;
-};
-
-bool ouvert = false;
-bool echange = false;
-std::vector<Manette> manettes;
-std::optional<Instant> prochaineLecture;
-// Devices without a mapping are named once each.
-std::set<std::string> sansCorrespondance;
 
 Bouton traduireBouton(Uint8 bouton) {
     switch (bouton) {
@@ -54,15 +39,17 @@ Axe traduireAxe(Uint8 axe) {
                                               : Axe::autre;
 }
 
-Manette *trouver(SDL_JoystickID id) {
-    const auto m = std::find_if(manettes.begin(), manettes.end(),
+} // namespace
+
+Manettes::Manette *Manettes::trouver(int id) {
+    const auto m = std::find_if(manettes_.begin(), manettes_.end(),
                                 [&](const Manette &x) { return x.id == id; });
-    return m == manettes.end() ? nullptr : &*m;
+    return m == manettes_.end() ? nullptr : &*m;
 }
 
-int puitsLibre() {
-    for (const int puits : {echange ? 1 : 0, echange ? 0 : 1}) {
-        if (std::none_of(manettes.begin(), manettes.end(),
+int Manettes::puitsLibre() const {
+    for (const int puits : {echange_ ? 1 : 0, echange_ ? 0 : 1}) {
+        if (std::none_of(manettes_.begin(), manettes_.end(),
                          [&](const Manette &m) { return m.etat.puits == puits; })) {
             return puits;
         }
@@ -70,7 +57,7 @@ int puitsLibre() {
     return -1;
 }
 
-void brancher(int index) {
+void Manettes::brancher(int index) {
     SDL_GameController *controleur = SDL_GameControllerOpen(index);
     if (controleur == nullptr) {
         return;
@@ -83,24 +70,21 @@ void brancher(int index) {
     }
     Manette manette{controleur, id, {}};
     manette.etat.puits = puitsLibre();
-    manettes.push_back(manette);
+    manettes_.push_back(manette);
 }
 
 // A pad pulled out mid-match pauses it: its player may go on at the keyboard or plug it back.
-bool debrancher(SDL_JoystickID id) {
+bool Manettes::debrancher(int id, Match &match) {
     Manette *manette = trouver(id);
     if (manette == nullptr) {
         return false;
     }
     const int libere = manette->etat.puits;
-    lacher(manette->etat);
+    lacher(manette->etat, match);
     SDL_GameControllerClose(manette->controleur);
-    manettes.erase(manettes.begin() + (manette - manettes.data()));
-    if (verdict() == Verdict::enCours && !enPause) {
-        mettreEnPause();
-    }
+    manettes_.erase(manettes_.begin() + (manette - manettes_.data()));
     // A pad that found both wells taken plays the one set free.
-    for (Manette &m : manettes) {
+    for (Manette &m : manettes_) {
         if (m.etat.puits < 0 && libere >= 0) {
             m.etat.puits = libere;
             break;
@@ -110,13 +94,13 @@ bool debrancher(SDL_JoystickID id) {
 }
 
 // A joystick SDL has no mapping for would play nothing without a word.
-void signalerSansCorrespondance(int index) {
+void Manettes::signalerSansCorrespondance(int index) {
     if (SDL_IsGameController(index)) {
         return;
     }
     const char *nom = SDL_JoystickNameForIndex(index);
     const std::string texte = nom != nullptr ? nom : "a joystick";
-    if (sansCorrespondance.insert(texte).second) {
+    if (sansCorrespondance_.insert(texte).second) {
         std::fprintf(stderr,
                      "Pads: %s has no game controller mapping; add one to "
                      "SDL_GAMECONTROLLERCONFIG or gamecontrollerdb.txt.\n",
@@ -124,32 +108,7 @@ void signalerSansCorrespondance(int index) {
     }
 }
 
-bool traiter(const SDL_Event &e, Instant maintenant) {
-    switch (e.type) {
-    case SDL_CONTROLLERDEVICEADDED:
-        brancher(e.cdevice.which);
-        return false;
-    case SDL_CONTROLLERDEVICEREMOVED:
-        return debrancher(e.cdevice.which);
-    case SDL_JOYDEVICEADDED:
-        signalerSansCorrespondance(e.jdevice.which);
-        return false;
-    case SDL_CONTROLLERBUTTONDOWN:
-    case SDL_CONTROLLERBUTTONUP:
-        if (Manette *m = trouver(e.cbutton.which)) {
-            return bouton(m->etat, traduireBouton(e.cbutton.button),
-                          e.type == SDL_CONTROLLERBUTTONDOWN, maintenant);
-        }
-        return false;
-    case SDL_CONTROLLERAXISMOTION:
-        if (Manette *m = trouver(e.caxis.which)) {
-            return axe(m->etat, traduireAxe(e.caxis.axis), e.caxis.value, maintenant);
-        }
-        return false;
-    default:
-        return false;
-    }
-}
+namespace {
 
 // For the CPU benchmark only: a pad that lives in the game's own process, connected and never
 // pressed.
@@ -165,8 +124,8 @@ void brancherManetteVirtuelle() {
 
 } // namespace
 
-bool ouvrirManettes(const std::filesystem::path &dossierReglages) {
-    if (ouvert) {
+bool Manettes::ouvrir(const std::filesystem::path &dossierReglages) {
+    if (ouvert_) {
         return true;
     }
     // As for the sound: no session bus of its own, and Ctrl+C and SIGTERM still stop the game.
@@ -185,59 +144,106 @@ bool ouvrirManettes(const std::filesystem::path &dossierReglages) {
         std::fprintf(stderr, "Pads: %s was not read (%s).\n", base.string().c_str(),
                      SDL_GetError());
     }
-    ouvert = true;
+    ouvert_ = true;
     if (std::getenv("CUBEFALL_MANETTE_VIRTUELLE") != nullptr) {
         brancherManetteVirtuelle();
     }
     return true;
 }
 
-void fermerManettes() {
-    if (!ouvert) {
+Manettes::~Manettes() {
+    if (!ouvert_) {
         return;
     }
-    for (Manette &m : manettes) {
-        lacher(m.etat);
+    for (Manette &m : manettes_) {
         SDL_GameControllerClose(m.controleur);
     }
-    manettes.clear();
-    prochaineLecture.reset();
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-    ouvert = false;
 }
 
-void echangerManettes(bool echanger) {
-    if (echanger == echange) {
+void Manettes::fermer(Match &match) {
+    if (!ouvert_) {
         return;
     }
-    echange = echanger;
-    for (Manette &m : manettes) {
-        lacher(m.etat);
+    for (Manette &m : manettes_) {
+        lacher(m.etat, match);
+        SDL_GameControllerClose(m.controleur);
+    }
+    manettes_.clear();
+    prochaineLecture_.reset();
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    ouvert_ = false;
+}
+
+void Manettes::echanger(bool echanger, Match &match) {
+    if (echanger == echange_) {
+        return;
+    }
+    echange_ = echanger;
+    for (Manette &m : manettes_) {
+        lacher(m.etat, match);
         if (m.etat.puits >= 0) {
             m.etat.puits = 1 - m.etat.puits;
         }
     }
 }
 
-std::optional<Instant> prochaineLectureManettes(Instant maintenant) {
-    if (!ouvert) {
+std::optional<Instant> Manettes::prochaineLecture(Instant maintenant) {
+    if (!ouvert_) {
         return std::nullopt;
     }
-    if (!prochaineLecture) {
-        prochaineLecture = maintenant;
+    if (!prochaineLecture_) {
+        prochaineLecture_ = maintenant;
     }
-    return prochaineLecture;
+    return prochaineLecture_;
 }
 
-bool lireManettes(Instant maintenant) {
-    if (!ouvert) {
-        return false;
+Manettes::Lecture Manettes::lire(Instant maintenant, Match &match) {
+    Lecture lecture;
+    if (!ouvert_) {
+        return lecture;
     }
-    bool change = false;
     SDL_Event e;
     while (SDL_PollEvent(&e) != 0) {
-        change = traiter(e, maintenant) || change;
+        switch (e.type) {
+        case SDL_CONTROLLERDEVICEADDED:
+            brancher(e.cdevice.which);
+            break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            if (debrancher(e.cdevice.which, match)) {
+                lecture.change = true;
+                if (match.verdict() == Verdict::enCours) {
+                    lecture.gestes.push_back(Geste::mettreEnPause);
+                }
+            }
+            break;
+        case SDL_JOYDEVICEADDED:
+            signalerSansCorrespondance(e.jdevice.which);
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+            if (Manette *m = trouver(e.cbutton.which)) {
+                const EffetBouton effet =
+                    bouton(m->etat, traduireBouton(e.cbutton.button),
+                           e.type == SDL_CONTROLLERBUTTONDOWN, maintenant, match);
+                lecture.change = effet.change || lecture.change;
+                if (effet.geste) {
+                    lecture.gestes.push_back(*effet.geste);
+                }
+            }
+            break;
+        case SDL_CONTROLLERAXISMOTION:
+            if (Manette *m = trouver(e.caxis.which)) {
+                lecture.change = axe(m->etat, traduireAxe(e.caxis.axis), e.caxis.value,
+                                     maintenant, match) ||
+                                 lecture.change;
+            }
+            break;
+        default:
+            break;
+        }
     }
-    prochaineLecture = maintenant + (manettes.empty() ? intervalleRecherche : intervalleLecture);
-    return change;
+    prochaineLecture_ =
+        maintenant + (manettes_.empty() ? intervalleRecherche : intervalleLecture);
+    return lecture;
 }

@@ -1,15 +1,14 @@
 #include "aide_touches.h"
 
-#include "touches_joueurs.h"
 
 namespace {
 
 // A player's keys as they are bound now.
-GroupeAide groupeJoueur(int puits) {
+GroupeAide groupeJoueur(const Liaisons &liaisons, int puits) {
     GroupeAide groupe{puits == 0 ? "Left player" : "Right player", {}};
     constexpr const char *effets[] = {"move left", "move right", "turn", "one step down"};
     for (int action = 0; action < 4; ++action) {
-        const ToucheJoueur &touche = toucheJoueur(puits, static_cast<Action>(action));
+        const ToucheJoueur &touche = liaisons.touche(puits, static_cast<Action>(action));
         // A key the settings could not give this player is none: the help shows only keys
         // that act.
         groupe.lignes.push_back({touche.touche ? touche.nom : "(none)", effets[action]});
@@ -19,10 +18,10 @@ GroupeAide groupeJoueur(int puits) {
 
 } // namespace
 
-std::vector<GroupeAide> aideTouches() {
+std::vector<GroupeAide> aideTouches(const Liaisons &liaisons) {
     return {
-        groupeJoueur(0),
-        groupeJoueur(1),
+        groupeJoueur(liaisons, 0),
+        groupeJoueur(liaisons, 1),
         {"Other keys",
          {{"l", "swaying camera on/off"},
           {"p, Escape", "pause, play on"},

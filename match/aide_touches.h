@@ -1,10 +1,12 @@
 #pragma once
 
+#include "liaisons.h"
+
 #include <string>
 #include <vector>
 
 // The keys as the help tells them, on screen and in --help: a key (or a few) and what it does,
-// in groups; the players' keys as they are bound now (touches_joueurs.h).
+// in groups; the players' keys as they are bound.
 struct LigneAide {
     std::string touche;
     std::string effet;
@@ -16,4 +18,4 @@ struct GroupeAide {
 };
 
 // The left player's keys, the right player's, the keys both share, then a gamepad's buttons.
-std::vector<GroupeAide> aideTouches();
+std::vector<GroupeAide> aideTouches(const Liaisons &liaisons);

@@ -1,6 +1,7 @@
+#include "clavier.h"
+
 #include "codes_touches.h"
 #include "joueurs.h"
-#include "match.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,17 +1,15 @@
 #pragma once
 
-// The codes GLUT gives the special keys the match uses, so that the match itself needs no GLUT;
-// main/ checks that they agree with GLUT's own.
+// The codes GLUT gives the keys the game uses, so that the match itself needs no GLUT; main/
+// checks that they agree with GLUT's own.
 constexpr int toucheF2 = 2;
 constexpr int toucheF3 = 3;
 constexpr int toucheF4 = 4;
+constexpr int toucheF11 = 11;
 constexpr int toucheGauche = 100;
 constexpr int toucheHaut = 101;
 constexpr int toucheDroite = 102;
 constexpr int toucheBas = 103;
 
-// Characters of the keys the sitting adds.
 constexpr unsigned char toucheEntree = '\r';
 constexpr unsigned char toucheEchap = 27;
-// Sound off and on: the match only reports it.
-constexpr unsigned char toucheSon = 'm';

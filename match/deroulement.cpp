@@ -1,29 +1,29 @@
+#include "deroulement.h"
+
 #include "bareme.h"
-#include "joueurs.h"
-#include "match.h"
 
 int seuil1 = 0;
 int seuil2 = 0;
 
-void pasMinuterie() {
+void pasMinuterie(partie &gauche, partie &droite, int &seuilGauche, int &seuilDroite) {
     // Attacks are traded only while both players are still in the match.
-    if (!joueur1.getFini() && !joueur2.getFini()) {
-        while (joueur1.getScore() - seuil1 >= pointsParRangeeEnvoyee) {
-            seuil1 += pointsParRangeeEnvoyee;
-            joueur2.penaliser();
+    if (!gauche.getFini() && !droite.getFini()) {
+        while (gauche.getScore() - seuilGauche >= pointsParRangeeEnvoyee) {
+            seuilGauche += pointsParRangeeEnvoyee;
+            droite.penaliser();
         }
-        while (joueur2.getScore() - seuil2 >= pointsParRangeeEnvoyee) {
-            seuil2 += pointsParRangeeEnvoyee;
-            joueur1.penaliser();
+        while (droite.getScore() - seuilDroite >= pointsParRangeeEnvoyee) {
+            seuilDroite += pointsParRangeeEnvoyee;
+            gauche.penaliser();
         }
     }
 
-    // Once one game ends the winner's well stands still while the loser's fills up. joueur1's
-    // step may end its own game, which keeps joueur2 still in this very tick.
-    if (!joueur2.getFini()) {
-        joueur1.tomber();
+    // Once one game ends the winner's well stands still while the loser's fills up. The left
+    // player's step may end their own game, which keeps the right one still in this very tick.
+    if (!droite.getFini()) {
+        gauche.tomber();
     }
-    if (!joueur1.getFini()) {
-        joueur2.tomber();
+    if (!gauche.getFini()) {
+        droite.tomber();
     }
 }

@@ -2,15 +2,15 @@
 
 #include "action.h"
 
-#include <functional>
 #include <optional>
+#include <vector>
 
-// What happened in the match, reported as plain values to whoever listens (the sound, for one):
-// the match itself only compares the games before and after each step, key and pause.
+// What happened in a match, reported as plain values to whoever listens (the sound, for one): the
+// match compares its games before and after each step, action and pause.
 enum class Evenement {
     deplacement,     // the piece moved sideways, or a row down by its player's key
     rotation,        // the piece turned
-    rotationRefusee, // a turn key left the piece as it was
+    rotationRefusee, // a turn left the piece as it was
     pose,            // the piece settled
     lignes1,         // rows cleared by one landing: one, two, three, four
     lignes2,
@@ -22,7 +22,6 @@ enum class Evenement {
     victoire,       // the match has a winner (a draw has none)
     pause,
     reprise,
-    toucheSon, // the sound's key was pressed; the match itself has no sound to switch
 };
 
 struct Fait {
@@ -34,23 +33,24 @@ struct Fait {
     }
 };
 
-// Adds a listener; each is told every fact, in the order they happened.
-void ecouterMatch(std::function<void(const Fait &)> ecouteur);
-void signalerFait(const Fait &fait);
+// Told every fact of the matches it listens to, in the order they happened.
+class EcouteurMatch {
+public:
+    virtual void entendre(const Fait &fait) = 0;
 
-// What a player's key means to do to their piece: the only way to tell a refused turn from no
+protected:
+    ~EcouteurMatch() = default;
+};
+
+// What a player's action means to do to their piece: the only way to tell a refused turn from no
 // turn at all.
 struct Intention {
     int puits = -1;
     std::optional<Action> action;
 };
-Intention intentionTouche(unsigned char touche);
-Intention intentionToucheSpeciale(int touche);
 
-// A new match began: what changes then (empty wells, fresh pieces) is no event.
-void matchRecommence();
-
-// What the facts are read from: both games, the thresholds, the pause and the verdict.
+// What the facts are read from: both games, the thresholds, the pause and the verdict, and which
+// match of the sitting it is.
 struct Cliche {
     struct Puits {
         int x, y, rotation, posees, score, penalite;
@@ -62,18 +62,6 @@ struct Cliche {
     unsigned match;
 };
 
-// Watches the match from its construction to its destruction and reports what changed then.
-// Observations may nest (a key that pauses, an action entry around the key): only the outermost
-// reports, once.
-class Observation {
-public:
-    explicit Observation(Intention intention = {});
-    ~Observation();
-    Observation(const Observation &) = delete;
-    Observation &operator=(const Observation &) = delete;
-
-private:
-    Intention intention_;
-    bool exterieure_;
-    Cliche avant_;
-};
+// What changed between two pictures of a match, around one intention. A new match in between is
+// no event: what changes then (empty wells, fresh pieces) makes no sound.
+std::vector<Fait> comparer(const Cliche &avant, const Cliche &apres, Intention intention);

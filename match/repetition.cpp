@@ -16,16 +16,16 @@ void RepetitionTouches::regler(ReglageRepetition reglage) {
     }
 }
 
-void RepetitionTouches::enfoncer(Touche touche, Instant maintenant) {
-    relacher(touche);
+void RepetitionTouches::enfoncer(Source source, Instant maintenant) {
+    relacher(source);
     if (reglage_.active) {
-        tenues_.push_back({touche, maintenant + reglage_.delai});
+        tenues_.push_back({source, maintenant + reglage_.delai});
     }
 }
 
-void RepetitionTouches::relacher(Touche touche) {
+void RepetitionTouches::relacher(Source source) {
     tenues_.erase(std::remove_if(tenues_.begin(), tenues_.end(),
-                                 [&](const Tenue &t) { return t.touche == touche; }),
+                                 [&](const Tenue &t) { return t.source == source; }),
                   tenues_.end());
 }
 
@@ -33,12 +33,13 @@ void RepetitionTouches::toutRelacher() {
     tenues_.clear();
 }
 
-bool RepetitionTouches::tenue(Touche touche) const {
+bool RepetitionTouches::tenue(Source source) const {
     return std::any_of(tenues_.begin(), tenues_.end(),
-                       [&](const Tenue &t) { return t.touche == touche; });
+                       [&](const Tenue &t) { return t.source == source; });
 }
 
-void RepetitionTouches::repeter(Instant maintenant, const std::function<bool(Touche)> &agir) {
+void RepetitionTouches::repeter(Instant maintenant,
+                                const std::function<bool(const Source &)> &agir) {
     for (Tenue &t : tenues_) {
         t.echeance = std::max(t.echeance, maintenant - retardMax);
     }
@@ -52,9 +53,9 @@ void RepetitionTouches::repeter(Instant maintenant, const std::function<bool(Tou
         }
         due->echeance += reglage_.intervalle;
         // agir may act on the game only; a copy keeps the key's name if it is dropped.
-        const Touche touche = due->touche;
-        if (!agir(touche)) {
-            relacher(touche);
+        const Source source = due->source;
+        if (!agir(source)) {
+            relacher(source);
         }
     }
 }

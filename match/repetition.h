@@ -19,6 +19,16 @@ struct Touche {
     }
 };
 
+// What holds an action down: a key of the keyboard, or another device (a pad's direction, under a
+// code of its own), whose holds the keyboard losing the focus leaves alone.
+struct Source {
+    bool clavier = true;
+    Touche touche;
+    bool operator==(const Source &autre) const {
+        return clavier == autre.clavier && touche == autre.touche;
+    }
+};
+
 // The desktop's repeat: the first repeat comes after `delai`, the next ones every `intervalle`.
 struct ReglageRepetition {
     bool active = true;
@@ -33,15 +43,15 @@ public:
     const ReglageRepetition &reglage() const { return reglage_; }
 
     // The key went down: it repeats one delay later, then at the rate, until released.
-    void enfoncer(Touche touche, Instant maintenant);
-    void relacher(Touche touche);
+    void enfoncer(Source source, Instant maintenant);
+    void relacher(Source source);
     void toutRelacher();
-    bool tenue(Touche touche) const;
+    bool tenue(Source source) const;
 
     // Every repeat due by `maintenant`, earliest first. When `agir` answers false the key stops
     // repeating until pressed again. A game that could not look for a while (a stalled frame)
     // does not get a burst: repeats later than `retardMax` are dropped.
-    void repeter(Instant maintenant, const std::function<bool(Touche)> &agir);
+    void repeter(Instant maintenant, const std::function<bool(const Source &)> &agir);
 
     // When the next repeat is due, so that whoever waits for events can wake up for it.
     std::optional<Instant> prochaineRepetition() const;
@@ -50,7 +60,7 @@ public:
 
 private:
     struct Tenue {
-        Touche touche;
+        Source source;
         Instant echeance;
     };
     ReglageRepetition reglage_;

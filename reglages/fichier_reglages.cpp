@@ -158,3 +158,25 @@ std::string enregistrer(const fs::path &demande, const Changement &changement,
     synchroniserDossier(dossier);
     return {};
 }
+
+LectureReglages FichierReglages::lire(const VerifierTouche &verifier) {
+    if (!chemin_) {
+        return {};
+    }
+    const ContenuFichier contenu = lireFichier(*chemin_);
+    ecrivable_ = contenu.etat != ContenuFichier::Etat::illisible;
+    if (!ecrivable_) {
+        LectureReglages lecture;
+        lecture.erreurs.push_back("cubefall: " + contenu.erreur +
+                                  "; the settings are not used, and the file is not written");
+        return lecture;
+    }
+    return lireReglages(contenu.texte, chemin_->string(), verifier);
+}
+
+std::string FichierReglages::ecrire(const Changement &changement) const {
+    if (!chemin_ || !ecrivable_) {
+        return {};
+    }
+    return enregistrer(*chemin_, changement);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ecriture_ini.h"
+#include "reglages.h"
 
 #include <filesystem>
 #include <optional>
@@ -22,6 +23,26 @@ struct ContenuFichier {
 };
 
 ContenuFichier lireFichier(const std::filesystem::path &chemin);
+
+// The settings file of the running game: read once at start-up, written at each change. Only a
+// file read whole, or not there yet, is written.
+class FichierReglages {
+public:
+    explicit FichierReglages(std::optional<std::filesystem::path> chemin = cheminReglages())
+        : chemin_(std::move(chemin)) {}
+
+    const std::optional<std::filesystem::path> &chemin() const { return chemin_; }
+
+    // What the file says, its bad lines named (and a file that cannot be read whole, which is not
+    // used then).
+    LectureReglages lire(const VerifierTouche &verifier);
+    // Why the change could not be written, or empty.
+    std::string ecrire(const Changement &changement) const;
+
+private:
+    std::optional<std::filesystem::path> chemin_;
+    bool ecrivable_ = false;
+};
 
 // Writes the change into the file as it is now: read afresh (another game may have changed
 // it), every other line kept, then replaced at once by a rename, so that whatever happens

@@ -1,33 +1,20 @@
 #include "avis.h"
 
-namespace {
-
-struct Avis {
-    std::string texte;
-    std::int64_t jusqua;
-};
-
-std::optional<Avis> avis;
-
-} // namespace
-
-void afficherAvis(const std::string &texte, std::int64_t jusqua) {
-    avis = Avis{texte, jusqua};
+void Avis::afficher(const std::string &texte, std::int64_t jusqua) {
+    texte_ = texte;
+    jusqua_ = jusqua;
 }
 
-std::optional<std::string> avisAMontrer(std::int64_t debutImage) {
-    if (avis && debutImage >= avis->jusqua) {
-        avis.reset();
+std::optional<std::string> Avis::aMontrer(std::int64_t debutImage) {
+    if (jusqua_ && debutImage >= *jusqua_) {
+        jusqua_.reset();
     }
-    if (!avis) {
+    if (!jusqua_) {
         return std::nullopt;
     }
-    return avis->texte;
+    return texte_;
 }
 
-std::optional<std::int64_t> finAvis() {
-    if (!avis) {
-        return std::nullopt;
-    }
-    return avis->jusqua;
+std::optional<std::int64_t> Avis::fin() const {
+    return jusqua_;
 }

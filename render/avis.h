@@ -4,13 +4,20 @@
 #include <optional>
 #include <string>
 
-// A short notice over the picture ("Sound off"), until a time on GLUT's clock in milliseconds.
-// A new one replaces the last.
-void afficherAvis(const std::string &texte, std::int64_t jusqua);
+// A short notice over the picture ("Sound off"), until a time on the game's clock in
+// milliseconds. A new one replaces the last.
+class Avis {
+public:
+    void afficher(const std::string &texte, std::int64_t jusqua);
 
-// The notice for a frame that begins at `debutImage`: none once its time has come, and then it
-// is forgotten.
-std::optional<std::string> avisAMontrer(std::int64_t debutImage);
+    // The notice for a frame that begins at `debutImage`: none once its time has come, and then
+    // it is forgotten.
+    std::optional<std::string> aMontrer(std::int64_t debutImage);
 
-// When the notice shown must go, for a frame to be drawn then; nothing when none is shown.
-std::optional<std::int64_t> finAvis();
+    // When the notice shown must go, for a frame to be drawn then; nothing when none is shown.
+    std::optional<std::int64_t> fin() const;
+
+private:
+    std::string texte_;
+    std::optional<std::int64_t> jusqua_;
+};

@@ -1,7 +1,5 @@
 #include "cadence.h"
 
-#include "scene.h"
-
 #include <GL/freeglut.h>
 
 #include <chrono>

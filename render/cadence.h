@@ -1,9 +1,11 @@
 #pragma once
 
+#include "echeance.h"
+
 #include <cstdint>
 
-// Frames begin at least this far apart: 20 frames a second at most.
-constexpr std::uint32_t intervalleImage = 50;
+// GLUT elapsed time, in milliseconds, at which the last frame began.
+extern std::uint32_t dernierTemps;
 
 // Waits until intervalleImage milliseconds of GLUT time have passed since dernierTemps, then
 // stamps the new frame's start in it. Sleeps rather than spins, so a waiting game costs nothing.

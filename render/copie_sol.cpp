@@ -1,28 +1,10 @@
 #include "copie_sol.h"
 
-#include "match.h"
-#include "scene.h"
+#include "sol.h"
 
 #include <GL/gl.h>
 
-#include <optional>
-
 namespace {
-
-// What the floor's picture depends on, the sway aside: the projection and the window.
-struct Vue {
-    int largeur;
-    int hauteur;
-    double champ;
-    bool operator==(const Vue &v) const {
-        return largeur == v.largeur && hauteur == v.hauteur && champ == v.champ;
-    }
-};
-
-GLuint texture = 0;
-int largeurTexture = 0;
-int hauteurTexture = 0;
-std::optional<Vue> vueCopiee;
 
 int puissanceDeDeux(int n) {
     int p = 1;
@@ -32,30 +14,34 @@ int puissanceDeDeux(int n) {
     return p;
 }
 
+} // namespace
+
 // Keeps what the floor just left in the window.
-void copier(const Vue &vue) {
+void CopieSol::copier(const Vue &vue) {
     if (vue.largeur <= 0 || vue.hauteur <= 0) {
         return;
     }
-    if (texture == 0) {
-        glGenTextures(1, &texture);
+    if (texture_ == 0) {
+        GLuint nom = 0;
+        glGenTextures(1, &nom);
+        texture_ = nom;
     }
-    glBindTexture(GL_TEXTURE_2D, texture);
+    glBindTexture(GL_TEXTURE_2D, texture_);
     const int largeur = puissanceDeDeux(vue.largeur), hauteur = puissanceDeDeux(vue.hauteur);
-    if (largeur != largeurTexture || hauteur != hauteurTexture) {
+    if (largeur != largeurTexture_ || hauteur != hauteurTexture_) {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, largeur, hauteur, 0, GL_RGB, GL_UNSIGNED_BYTE,
                      nullptr);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        largeurTexture = largeur;
-        hauteurTexture = hauteur;
+        largeurTexture_ = largeur;
+        hauteurTexture_ = hauteur;
     }
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, vue.largeur, vue.hauteur);
-    vueCopiee = vue;
+    vueCopiee_ = vue;
 }
 
 // One texel to one pixel: each pixel's centre samples the texel it was copied from.
-void recopier(const Vue &vue) {
+void CopieSol::recopier(const Vue &vue) const {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
@@ -63,10 +49,10 @@ void recopier(const Vue &vue) {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    glBindTexture(GL_TEXTURE_2D, texture);
+    glBindTexture(GL_TEXTURE_2D, texture_);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    const float s = static_cast<float>(vue.largeur) / static_cast<float>(largeurTexture);
-    const float t = static_cast<float>(vue.hauteur) / static_cast<float>(hauteurTexture);
+    const float s = static_cast<float>(vue.largeur) / static_cast<float>(largeurTexture_);
+    const float t = static_cast<float>(vue.hauteur) / static_cast<float>(hauteurTexture_);
     const auto l = static_cast<float>(vue.largeur), h = static_cast<float>(vue.hauteur);
     glBegin(GL_QUADS);
     glTexCoord2f(0, 0);
@@ -85,23 +71,17 @@ void recopier(const Vue &vue) {
     glMatrixMode(GL_MODELVIEW);
 }
 
-} // namespace
-
-bool copierSol = true;
-
-void poserSol() {
-    if (!copierSol) {
+void CopieSol::poser(const Vue &vue, bool balancement) {
+    if (!active) {
         dessinerSol();
         return;
     }
-    // A swaying camera moves the floor every frame: there is nothing to keep.
-    if (rotationActive) {
-        vueCopiee.reset();
+    if (balancement) {
+        vueCopiee_.reset();
         dessinerSol();
         return;
     }
-    const Vue vue{largeurFenetre, hauteurFenetre, champVertical};
-    if (vueCopiee && *vueCopiee == vue) {
+    if (vueCopiee_ && *vueCopiee_ == vue) {
         recopier(vue);
         return;
     }
@@ -109,9 +89,9 @@ void poserSol() {
     copier(vue);
 }
 
-void oublierCopieSol() {
-    vueCopiee.reset();
-    texture = 0;
-    largeurTexture = 0;
-    hauteurTexture = 0;
+void CopieSol::oublier() {
+    vueCopiee_.reset();
+    texture_ = 0;
+    largeurTexture_ = 0;
+    hauteurTexture_ = 0;
 }

@@ -1,16 +1,12 @@
-#include "scene.h"
+#include "projection.h"
+
+#include "vue.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <algorithm>
 #include <cmath>
-
-int largeurInitiale = 500;
-int hauteurInitiale = 500;
-int largeurFenetre = 500;
-int hauteurFenetre = 500;
-double champVertical = 60;
 
 namespace {
 
@@ -20,7 +16,13 @@ constexpr double degre = 3.14159265358979323846 / 180;
 // at 19 units from the eye.
 constexpr double ecartPuits = 11.0 / 19;
 
-// The design's 60 degrees of height, in any window at least as wide as it is high. A narrower
+// A minimised window reports a height of 0; its aspect is taken as if it were 1 pixel high.
+float aspectDe(int largeur, int hauteur) {
+    const int hauteurUtile = hauteur == 0 ? 1 : hauteur;
+    return static_cast<float>(static_cast<double>(largeur) / hauteurUtile);
+}
+
+// The game's 60 degrees of height, in any window at least as wide as it is high. A narrower
 // window sees higher, just enough that both wells still fit across it.
 double champPour(float aspect) {
     if (aspect >= 1) {
@@ -30,22 +32,20 @@ double champPour(float aspect) {
 }
 
 void projeter(int largeur, int hauteur) {
-    largeurFenetre = largeur;
-    hauteurFenetre = hauteur;
     glViewport(0, 0, largeur, hauteur);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    // A minimised window reports a height of 0; its aspect is taken as if it were 1 pixel high.
-    const int hauteurUtile = hauteur == 0 ? 1 : hauteur;
-    const float aspect = static_cast<float>(static_cast<double>(largeur) / hauteurUtile);
-    champVertical = champPour(aspect);
     // The near distance of 0 puts every point in front of the eye inside the depth range; the
     // scene lies twice as far as the far distance and would be clipped away by any other value.
-    gluPerspective(champVertical, aspect, 0, 10);
+    gluPerspective(vuePour(largeur, hauteur).champ, aspectDe(largeur, hauteur), 0, 10);
     glMatrixMode(GL_MODELVIEW);
 }
 
 } // namespace
+
+Vue vuePour(int largeur, int hauteur) {
+    return {largeur, hauteur, champPour(aspectDe(largeur, hauteur))};
+}
 
 void initProjection() {
     projeter(largeurInitiale, hauteurInitiale);

@@ -1,25 +1,30 @@
 #pragma once
 
-#include <cstdint>
-
-// GLUT elapsed time, in milliseconds, at which the last frame began.
-extern std::uint32_t dernierTemps;
+#include "avis.h"
+#include "copie_sol.h"
+#include "liaisons.h"
+#include "match.h"
+#include "vue.h"
 
 // Camera sway: the tilt rocks between -30 and 30 degrees, the spin grows a degree a frame.
 extern bool sensInclinaison; // false while the tilt rises
 extern double angleInclinaison;
 extern double angleRotation;
 
-// Window size assumed until GLUT reports the real one.
-extern int largeurInitiale;
-extern int hauteurInitiale;
-// The window's size as last projected, for what is drawn flat over the scene.
-extern int largeurFenetre;
-extern int hauteurFenetre;
-// The vertical field of view, in degrees, as last projected: 60, or more in a narrow window.
-extern double champVertical;
-
+// The game's own display callback: one frame of the two global games on the floor, paced to one
+// every 50 ms at most, the camera swaying while the key l has it on.
 void affichage();
-void dessinerSol();
-void redimensionner(int largeur, int hauteur);
-void initProjection();
+
+// What one frame of the running game shows and draws with: the match (its two wells, and flat
+// over them the scores, the verdict, the pause with the keys as bound), a notice, and the floor
+// laid from its copy.
+struct Image {
+    const Vue &vue;
+    Match &match;
+    const Liaisons &liaisons;
+    CopieSol &copieSol;
+    Avis &avis;
+};
+
+// The same frame as affichage's, with all that on top. A paused match holds the sway where it is.
+void dessinerImage(const Image &image);

@@ -1,12 +1,7 @@
 #include "surimpression.h"
 
 #include "aide_touches.h"
-#include "avis.h"
 #include "ecriture.h"
-#include "joueurs.h"
-#include "pilotes.h"
-#include "scene.h"
-#include "seance.h"
 
 #include <GL/gl.h>
 
@@ -27,48 +22,21 @@ constexpr Couleur discret{0.85f, 0.82f, 0.75f};
 // gaps keep their share of the window, as they look at 500 x 500.
 constexpr float hauteurReference = 500;
 
-float pixelsParUnite() {
-    return static_cast<float>(std::max(hauteurFenetre, 1)) / hauteurReference;
-}
+// Columns 0 to 9 of a well span X from -1 to 9; the right well is 11 units further.
+constexpr float centrePuits[2] = {4, 15};
 
-float largeurTexte(Police police, const std::string &texte) {
-    return largeurTexte(police, texte, pixelsParUnite());
-}
+// The keys under the pause, from the help's table: each group a title over its keys and what
+// they do; the two players' groups side by side, the others under them.
+constexpr float interligne = 15;
+constexpr float entreColonnes = 8;
+constexpr float entreGroupes = 24;
+constexpr float marge = 14;
 
-float largeurVirtuelle() {
-    return static_cast<float>(largeurFenetre) / pixelsParUnite();
-}
-
-float hauteurVirtuelle() {
-    return static_cast<float>(hauteurFenetre) / pixelsParUnite();
-}
-
-// Where a point of the scene lands, in overlay units from the bottom left, seen by the camera at
-// rest: it looks straight down on (10, 0, -5) from 20 units up, with the projection's field of
-// view.
-float tangenteDemiChamp() {
-    return static_cast<float>(std::tan(champVertical * 3.14159265358979323846 / 360));
-}
-
-float ecranX(float x, float hauteurPoint) {
-    const float demiLargeur =
-        (20 - hauteurPoint) * tangenteDemiChamp() * largeurVirtuelle() / hauteurVirtuelle();
-    return (1 + (x - 10) / demiLargeur) * 0.5f * largeurVirtuelle();
-}
-
-float ecranY(float z, float hauteurPoint) {
-    const float demiHauteur = (20 - hauteurPoint) * tangenteDemiChamp();
-    return (1 + (-5 - z) / demiHauteur) * 0.5f * hauteurVirtuelle();
-}
-
-void ecrire(Police police, const std::string &texte, float x, float y, Couleur couleur) {
-    ecrireTexte(police, texte, x, y, couleur, pixelsParUnite());
-}
-
-void ecrireCentre(Police police, const std::string &texte, float centreX, float y,
-                  Couleur couleur) {
-    ecrire(police, texte, centreX - largeurTexte(police, texte) / 2, y, couleur);
-}
+struct Mesure {
+    float touches; // the widest key of the group
+    float largeur;
+    float hauteur;
+};
 
 void rectangle(float x0, float y0, float x1, float y1, Couleur couleur) {
     glColor3f(couleur.r, couleur.g, couleur.b);
@@ -87,28 +55,76 @@ void panneau(float centreX, float centreY, float largeur, float hauteur) {
     rectangle(x0, y0, x0 + largeur, y0 + hauteur, fond);
 }
 
-// Columns 0 to 9 of a well span X from -1 to 9; the right well is 11 units further.
-constexpr float centrePuits[2] = {4, 15};
+class Surimpression {
+public:
+    explicit Surimpression(const Vue &vue)
+        : vue_(vue),
+          pixels_(static_cast<float>(std::max(vue.hauteur, 1)) / hauteurReference),
+          largeur_(static_cast<float>(vue.largeur) / pixels_),
+          hauteur_(static_cast<float>(vue.hauteur) / pixels_) {}
 
-// The baseline of the scores and the tally: centred between the wells' top edge and the window's.
-float ligneDesScores() {
-    return std::floor((ecranY(-14, 1) + hauteurVirtuelle()) / 2) - 8;
-}
+    float largeur() const { return largeur_; }
+    float hauteur() const { return hauteur_; }
 
-void dessinerScores() {
+    void scores(const Match &match) const;
+    void verdict(const Match &match, Verdict issue) const;
+    void pause(const Liaisons &liaisons) const;
+    void avis(const std::string &texte) const;
+
+private:
+    float largeurTexte(Police police, const std::string &texte) const {
+        return ::largeurTexte(police, texte, pixels_);
+    }
+    void ecrire(Police police, const std::string &texte, float x, float y, Couleur couleur) const {
+        ecrireTexte(police, texte, x, y, couleur, pixels_);
+    }
+    void ecrireCentre(Police police, const std::string &texte, float centreX, float y,
+                      Couleur couleur) const {
+        ecrire(police, texte, centreX - largeurTexte(police, texte) / 2, y, couleur);
+    }
+
+    // Where a point of the scene lands, in overlay units from the bottom left, seen by the camera
+    // at rest: it looks straight down on (10, 0, -5) from 20 units up, with the projection's field
+    // of view.
+    float tangenteDemiChamp() const {
+        return static_cast<float>(std::tan(vue_.champ * 3.14159265358979323846 / 360));
+    }
+    float ecranX(float x, float hauteurPoint) const {
+        const float demiLargeur =
+            (20 - hauteurPoint) * tangenteDemiChamp() * largeur_ / hauteur_;
+        return (1 + (x - 10) / demiLargeur) * 0.5f * largeur_;
+    }
+    float ecranY(float z, float hauteurPoint) const {
+        const float demiHauteur = (20 - hauteurPoint) * tangenteDemiChamp();
+        return (1 + (-5 - z) / demiHauteur) * 0.5f * hauteur_;
+    }
+
+    // The baseline of the scores and the tally: centred between the wells' top edge and the
+    // window's.
+    float ligneDesScores() const { return std::floor((ecranY(-14, 1) + hauteur_) / 2) - 8; }
+
+    Mesure mesurer(const GroupeAide &groupe) const;
+    void dessinerGroupe(const GroupeAide &groupe, const Mesure &m, float x, float haut) const;
+
+    const Vue &vue_;
+    float pixels_; // window pixels a unit
+    float largeur_;
+    float hauteur_;
+};
+
+void Surimpression::scores(const Match &match) const {
     const float ligne = ligneDesScores();
-    const partie *joueurs[2] = {&joueur1, &joueur2};
     for (int i = 0; i < 2; ++i) {
         const float centre = ecranX(centrePuits[i], 1);
-        const std::string score = std::to_string(joueurs[i]->getScore());
+        const std::string score = std::to_string(match.jeu(i).getScore());
         ecrireCentre(policeGrande, score, centre, ligne, clair);
         // Who plays this well, just under the score, on a dark band that reads on the metal.
-        const std::string nom = nomPilote(i);
+        const std::string nom = match.nomPilote(i);
         const float demi = largeurTexte(policePetite, nom) / 2 + 5;
         const float bas = ligne - 19;
         rectangle(centre - demi, bas - 4, centre + demi, bas + policePetite.capitale + 4, fond);
         ecrireCentre(policePetite, nom, centre, bas, clair);
-        const int penalite = joueurs[i]->getPenalite();
+        const int penalite = match.jeu(i).getPenalite();
         if (penalite > 0) {
             const std::string attente =
                 "+" + std::to_string(penalite) + (penalite == 1 ? " row" : " rows");
@@ -118,7 +134,7 @@ void dessinerScores() {
     }
 }
 
-void dessinerVerdict(Verdict issue) {
+void Surimpression::verdict(const Match &match, Verdict issue) const {
     const float milieu = ecranY(-5, 1);
     for (int i = 0; i < 2; ++i) {
         const float centre = ecranX(centrePuits[i], 1);
@@ -130,24 +146,12 @@ void dessinerVerdict(Verdict issue) {
         ecrireCentre(policePetite, "Return or Space: new match", centre, milieu - 24, clair);
     }
     // The tally sits between the two scores: left player's wins, then the right player's.
-    ecrireCentre(policeGrande, std::to_string(victoires1) + " - " + std::to_string(victoires2),
-                 largeurVirtuelle() / 2, ligneDesScores(), clair);
+    ecrireCentre(policeGrande,
+                 std::to_string(match.victoires(0)) + " - " + std::to_string(match.victoires(1)),
+                 largeur_ / 2, ligneDesScores(), clair);
 }
 
-// The keys under the pause, from the help's table: each group a title over its keys and what
-// they do; the two players' groups side by side, the others under them.
-constexpr float interligne = 15;
-constexpr float entreColonnes = 8;
-constexpr float entreGroupes = 24;
-constexpr float marge = 14;
-
-struct Mesure {
-    float touches; // the widest key of the group
-    float largeur;
-    float hauteur;
-};
-
-Mesure mesurer(const GroupeAide &groupe) {
+Mesure Surimpression::mesurer(const GroupeAide &groupe) const {
     Mesure m{0, largeurTexte(policePetite, groupe.titre), interligne};
     float effets = 0;
     for (const LigneAide &ligne : groupe.lignes) {
@@ -160,7 +164,8 @@ Mesure mesurer(const GroupeAide &groupe) {
 }
 
 // From the top left corner of the group.
-void dessinerGroupe(const GroupeAide &groupe, const Mesure &m, float x, float haut) {
+void Surimpression::dessinerGroupe(const GroupeAide &groupe, const Mesure &m, float x,
+                                   float haut) const {
     float ligne = haut - interligne + 4;
     ecrire(policePetite, groupe.titre, x, ligne, titre);
     for (const LigneAide &l : groupe.lignes) {
@@ -170,8 +175,8 @@ void dessinerGroupe(const GroupeAide &groupe, const Mesure &m, float x, float ha
     }
 }
 
-void dessinerPause() {
-    const std::vector<GroupeAide> groupes = aideTouches();
+void Surimpression::pause(const Liaisons &liaisons) const {
+    const std::vector<GroupeAide> groupes = aideTouches(liaisons);
     std::vector<Mesure> mesures;
     for (const GroupeAide &g : groupes) {
         mesures.push_back(mesurer(g));
@@ -191,8 +196,8 @@ void dessinerPause() {
     }
     largeur += 2 * marge;
 
-    const float centreX = largeurVirtuelle() / 2;
-    const float centreY = hauteurVirtuelle() / 2;
+    const float centreX = largeur_ / 2;
+    const float centreY = hauteur_ / 2;
     panneau(centreX, centreY, largeur, hauteur);
     const float gauche = centreX - largeur / 2 + marge;
     float haut = centreY + hauteur / 2 - marge;
@@ -213,34 +218,36 @@ void dessinerPause() {
 }
 
 // A notice such as "Sound off", low in the middle, clear of the wells' tops and the pause.
-void dessinerAvis(const std::string &texte) {
-    const float centreX = largeurVirtuelle() / 2;
+void Surimpression::avis(const std::string &texte) const {
+    const float centreX = largeur_ / 2;
     panneau(centreX, 40, largeurTexte(policeMoyenne, texte) + 32, 34);
     ecrireCentre(policeMoyenne, texte, centreX, 34, clair);
 }
 
 } // namespace
 
-void dessinerSurimpression() {
+void dessinerSurimpression(const Vue &vue, const Match &match, const Liaisons &liaisons,
+                           const std::optional<std::string> &avis) {
+    const Surimpression dessin(vue);
     // A window 500 units high, from the bottom left, and nothing of the scene's camera or sway.
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0, largeurVirtuelle(), 0, hauteurVirtuelle(), -1, 1);
+    glOrtho(0, dessin.largeur(), 0, dessin.hauteur(), -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glDisable(GL_TEXTURE_2D);
 
-    dessinerScores();
-    const Verdict issue = verdict();
+    dessin.scores(match);
+    const Verdict issue = match.verdict();
     if (issue != Verdict::enCours) {
-        dessinerVerdict(issue);
+        dessin.verdict(match, issue);
     }
-    if (enPause) {
-        dessinerPause();
+    if (match.enPause()) {
+        dessin.pause(liaisons);
     }
-    if (const auto avis = avisAMontrer(dernierTemps)) {
-        dessinerAvis(*avis);
+    if (avis) {
+        dessin.avis(*avis);
     }
 
     // The scene counts on texturing and a white colour when it draws the next frame.

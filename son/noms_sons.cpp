@@ -30,8 +30,6 @@ const char *nomDuSon(Evenement evenement) {
         return "pause";
     case Evenement::reprise:
         return "reprise";
-    case Evenement::toucheSon:
-        return nullptr;
     }
     return nullptr;
 }

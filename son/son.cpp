@@ -30,15 +30,6 @@ constexpr std::int64_t margeFin = 50;
 // closer together and find it open.
 constexpr std::int64_t sommeilAvantFermeture = 2000;
 
-bool ouvert = false; // SDL's audio started and the sounds loaded
-bool coupe = false;
-bool peripheriqueOuvert = false;
-bool enSommeil = false; // open, but paused
-bool echecDit = false;
-SDL_AudioDeviceID peripherique = 0;
-std::map<Evenement, Mix_Chunk *> sons;
-std::optional<std::int64_t> fin;
-
 // SDL_mixer keeps the device it opens to itself; it is the only one this program opens, and SDL
 // numbers such devices from 2.
 SDL_AudioDeviceID trouverPeripherique() {
@@ -54,10 +45,12 @@ std::int64_t dureeMs(const Mix_Chunk &son) {
     return static_cast<std::int64_t>(son.alen) * 1000 / (frequence * canauxSortie * 2);
 }
 
+} // namespace
+
 // Each sound from the first folder that has it; a file that does not load gives way to the next
 // one found. Whatever went wrong is said in one line: the files refused, and the events left
 // without a sound.
-void chargerSons(const std::vector<std::filesystem::path> &dossiers) {
+void Son::chargerSons(const std::vector<std::filesystem::path> &dossiers) {
     std::string refuses, muets;
     for (const Evenement evenement : evenementsSonores) {
         const std::string nom = nomDuSon(evenement);
@@ -77,7 +70,7 @@ void chargerSons(const std::vector<std::filesystem::path> &dossiers) {
             }
         }
         if (son != nullptr) {
-            sons[evenement] = son;
+            sons_[evenement] = son;
         } else {
             muets += (muets.empty() ? "" : ", ") + nom;
         }
@@ -97,38 +90,40 @@ void chargerSons(const std::vector<std::filesystem::path> &dossiers) {
     }
 }
 
-bool ouvrirPeripherique() {
+bool Son::ouvrirPeripherique() {
     if (Mix_OpenAudioDevice(frequence, AUDIO_S16SYS, canauxSortie, tramesParTampon, nullptr, 0) !=
         0) {
-        if (!echecDit) {
+        if (!echecDit_) {
             std::fprintf(stderr,
                          "Sound: the audio device did not open (%s); the game plays silently.\n",
                          Mix_GetError());
-            echecDit = true;
+            echecDit_ = true;
         }
         return false;
     }
-    peripheriqueOuvert = true;
-    enSommeil = false;
-    peripherique = trouverPeripherique();
+    peripheriqueOuvert_ = true;
+    enSommeil_ = false;
+    peripherique_ = trouverPeripherique();
     Mix_AllocateChannels(voies);
     return true;
 }
 
-void fermerPeripherique() {
-    if (peripheriqueOuvert) {
+void Son::fermerPeripherique() {
+    if (peripheriqueOuvert_) {
         Mix_HaltChannel(-1);
         Mix_CloseAudio();
     }
-    peripheriqueOuvert = false;
-    enSommeil = false;
-    fin.reset();
+    peripheriqueOuvert_ = false;
+    enSommeil_ = false;
+    fin_.reset();
 }
 
-} // namespace
+Son::~Son() {
+    fermer();
+}
 
-bool ouvrirSon(const std::vector<std::filesystem::path> &dossiers) {
-    if (ouvert) {
+bool Son::ouvrir(const std::vector<std::filesystem::path> &dossiers) {
+    if (ouvert_) {
         return true;
     }
     faireTaireAlsa();
@@ -156,35 +151,31 @@ bool ouvrirSon(const std::vector<std::filesystem::path> &dossiers) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    ouvert = true;
+    ouvert_ = true;
     chargerSons(dossiers);
     fermerPeripherique();
     return true;
 }
 
-void fermerSon() {
-    if (!ouvert) {
+void Son::fermer() {
+    if (!ouvert_) {
         return;
     }
     fermerPeripherique();
-    for (auto &[evenement, son] : sons) {
+    for (auto &[evenement, son] : sons_) {
         Mix_FreeChunk(son);
     }
-    sons.clear();
+    sons_.clear();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    ouvert = false;
+    ouvert_ = false;
 }
 
-bool sonOuvert() {
-    return ouvert;
-}
-
-void jouerSon(const Fait &fait, std::int64_t maintenant) {
-    if (!ouvert || coupe) {
+void Son::jouer(const Fait &fait, std::int64_t maintenant) {
+    if (!ouvert_ || coupe_) {
         return;
     }
-    const auto trouve = sons.find(fait.quoi);
-    if (trouve == sons.end() || (!peripheriqueOuvert && !ouvrirPeripherique())) {
+    const auto trouve = sons_.find(fait.quoi);
+    if (trouve == sons_.end() || (!peripheriqueOuvert_ && !ouvrirPeripherique())) {
         return;
     }
     // The channel is chosen and panned before it plays, so no buffer leaves it from the centre.
@@ -199,42 +190,34 @@ void jouerSon(const Fait &fait, std::int64_t maintenant) {
     if (Mix_PlayChannel(voie, trouve->second, 0) == -1) {
         return;
     }
-    if (enSommeil) {
+    if (enSommeil_) {
         // Awake again: the time set for closing no longer holds.
-        SDL_PauseAudioDevice(peripherique, 0);
-        enSommeil = false;
-        fin.reset();
+        SDL_PauseAudioDevice(peripherique_, 0);
+        enSommeil_ = false;
+        fin_.reset();
     }
-    fin = std::max(fin.value_or(0), maintenant + dureeMs(*trouve->second) + margeFin);
+    fin_ = std::max(fin_.value_or(0), maintenant + dureeMs(*trouve->second) + margeFin);
 }
 
-bool sonCoupe() {
-    return coupe;
-}
-
-void couperSon(bool couper) {
-    coupe = couper;
-    if (coupe) {
+void Son::couper(bool couper) {
+    coupe_ = couper;
+    if (coupe_) {
         fermerPeripherique();
     }
 }
 
-std::optional<std::int64_t> finDesSons() {
-    return fin;
-}
-
-void arreterSiSilence(std::int64_t maintenant) {
-    if (!peripheriqueOuvert) {
-        fin.reset();
-    } else if (enSommeil) {
-        if (maintenant >= fin.value_or(maintenant)) {
+void Son::arreterSiSilence(std::int64_t maintenant) {
+    if (!peripheriqueOuvert_) {
+        fin_.reset();
+    } else if (enSommeil_) {
+        if (maintenant >= fin_.value_or(maintenant)) {
             fermerPeripherique();
         }
     } else if (Mix_Playing(-1) > 0) {
-        fin = maintenant + 20;
+        fin_ = maintenant + 20;
     } else {
-        SDL_PauseAudioDevice(peripherique, 1);
-        enSommeil = true;
-        fin = maintenant + sommeilAvantFermeture;
+        SDL_PauseAudioDevice(peripherique_, 1);
+        enSommeil_ = true;
+        fin_ = maintenant + sommeilAvantFermeture;
     }
 }

@@ -1,7 +1,6 @@
 #include "manettes.h"
 #include "partie_test.h"
 #include "pilotes.h"
-#include "touches_tenues.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -12,7 +11,7 @@
 
 namespace {
 
-enum class Geste {
+enum class Mouvement {
     brancher,
     debrancher,
     appuyer,
@@ -30,7 +29,7 @@ enum class Geste {
 // the pause.
 struct Pas {
     Instant t;
-    Geste geste;
+    Mouvement geste;
     int pad = 0;
     int quoi = 0;
     int valeur = 0;
@@ -67,29 +66,29 @@ void debrancher(int n) {
     }
 }
 
-void faire(const Pas &p) {
+void faire(const Pas &p, MatchDeTest &m, Manettes &manettes) {
     SDL_Joystick *pad = pads[p.pad];
     switch (p.geste) {
-    case Geste::brancher:
+    case Mouvement::brancher:
         return brancher(p.pad);
-    case Geste::debrancher:
+    case Mouvement::debrancher:
         return debrancher(p.pad);
-    case Geste::appuyer:
-    case Geste::relacher:
-        SDL_JoystickSetVirtualButton(pad, p.quoi, p.geste == Geste::appuyer);
+    case Mouvement::appuyer:
+    case Mouvement::relacher:
+        SDL_JoystickSetVirtualButton(pad, p.quoi, p.geste == Mouvement::appuyer);
         return;
-    case Geste::manche:
+    case Mouvement::manche:
         SDL_JoystickSetVirtualAxis(pad, p.quoi, static_cast<Sint16>(p.valeur));
         return;
-    case Geste::ordinateur:
-        return choisirPilote(0, {true, Niveau::expert});
-    case Geste::echanger:
-        return echangerManettes(true);
-    case Geste::surLeSol:
-        return modifier(joueur1, [](partieTest &t) { t.placerPiece(0, 4, 1); });
-    case Geste::perdre:
-        return modifier(joueur2, [](partieTest &t) { t.fini = true; });
-    case Geste::horloge:
+    case Mouvement::ordinateur:
+        return m.match.choisirPilote(0, {true, Niveau::expert}, p.t);
+    case Mouvement::echanger:
+        return manettes.echanger(true, m.match);
+    case Mouvement::surLeSol:
+        return modifier(m.plateaux.gauche, [](partieTest &t) { t.placerPiece(0, 4, 1); });
+    case Mouvement::perdre:
+        return modifier(m.plateaux.droite, [](partieTest &t) { t.fini = true; });
+    case Mouvement::horloge:
         return;
     }
 }
@@ -100,9 +99,9 @@ TEST(Manettes, PadsPlayTheirWells) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     unsetenv("CUBEFALL_MANETTE_VIRTUELLE");
-    ASSERT_TRUE(ouvrirManettes({}));
-    reglerRepetition({true, 200, 50});
-    using G = Geste;
+    Manettes manettes;
+    ASSERT_TRUE(manettes.ouvrir({}));
+    using G = Mouvement;
     const int entree = bloc().getY();
     const std::vector<Cas> cas = {
         {"a D-pad press moves the left well's piece, once; A turns once per press, B too",
@@ -153,33 +152,36 @@ TEST(Manettes, PadsPlayTheirWells) {
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
-        choisirPilote(0, {});
-        matchDeTest();
-        arreterRepetitions();
+        MatchDeTest m;
+        m.match.reglerRepetition({true, 200, 50});
+        const auto lire = [&](Instant t) {
+            for (const ::Geste geste : manettes.lire(t, m.match).gestes) {
+                appliquerGeste(m.match, geste, t);
+            }
+        };
         brancher(0);
-        lireManettes(0);
+        lire(0);
         for (const Pas &p : c.pas) {
             SCOPED_TRACE("at " + std::to_string(p.t));
-            faire(p);
-            lireManettes(p.t);
-            repeterTouches(p.t);
-            EXPECT_EQ(joueur1.getX(), p.x1);
-            EXPECT_EQ(joueur1.getY(), p.y1);
-            EXPECT_EQ(joueur1.getRotation(), p.rotation1);
-            EXPECT_EQ(joueur2.getX(), p.x2);
-            EXPECT_EQ(enPause, p.pause);
+            faire(p, m, manettes);
+            lire(p.t);
+            m.match.avancer(p.t);
+            EXPECT_EQ(m.plateaux.gauche.getX(), p.x1);
+            EXPECT_EQ(m.plateaux.gauche.getY(), p.y1);
+            EXPECT_EQ(m.plateaux.gauche.getRotation(), p.rotation1);
+            EXPECT_EQ(m.plateaux.droite.getX(), p.x2);
+            EXPECT_EQ(m.match.enPause(), p.pause);
         }
         for (int n = 0; n < 3; ++n) {
             if (pads[n] != nullptr) {
                 debrancher(n);
             }
         }
-        lireManettes(5000);
-        echangerManettes(false);
+        lire(5000);
+        manettes.echanger(false, m.match);
     }
-    choisirPilote(0, {});
-    fermerManettes();
-    remplacerHorloge(nullptr);
+    MatchDeTest m;
+    manettes.fermer(m.match);
 }
 
 } // namespace

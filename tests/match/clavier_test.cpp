@@ -1,8 +1,6 @@
 #include "partie_test.h"
 
-#include "fakegl.h"
-
-#include <GL/freeglut.h>
+#include "codes_touches.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +10,7 @@ namespace {
 
 class Clavier : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fakegl::reset();
-        matchDeTest();
-    }
+    void SetUp() override { matchDeTest(); }
     void TearDown() override { remplacerHorloge(nullptr); }
 };
 
@@ -60,8 +55,8 @@ TEST_F(Clavier, LesLettresDeplacentJoueur1) {
 }
 
 TEST_F(Clavier, LesFlechesDeplacentJoueur2) {
-    for (const coup c : {coup{GLUT_KEY_LEFT, 3, 10, 0}, coup{GLUT_KEY_DOWN, 4, 9, 0},
-                         coup{GLUT_KEY_RIGHT, 5, 10, 0}, coup{GLUT_KEY_UP, 4, 10, 1}}) {
+    for (const coup c : {coup{toucheGauche, 3, 10, 0}, coup{toucheBas, 4, 9, 0},
+                         coup{toucheDroite, 5, 10, 0}, coup{toucheHaut, 4, 10, 1}}) {
         matchDeTest();
         const etatPartie autre(joueur1);
         clavierSpecial(c.touche, 0, 0);
@@ -89,8 +84,8 @@ TEST_F(Clavier, LesAutresCaracteresNeFontRien) {
 }
 
 TEST_F(Clavier, LesAutresTouchesSpecialesNeFontRien) {
-    for (int code : {GLUT_KEY_F1, GLUT_KEY_F12, GLUT_KEY_PAGE_UP, GLUT_KEY_HOME, GLUT_KEY_INSERT,
-                     GLUT_KEY_LEFT - 1, 0, -1}) {
+    // GLUT's F1, F12, Page Up, Home and Insert, and codes of no key.
+    for (int code : {1, 12, 104, 106, 108, toucheGauche - 1, 0, -1}) {
         matchDeTest();
         const etatPartie avant1(joueur1);
         const etatPartie avant2(joueur2);
@@ -129,7 +124,7 @@ TEST_F(Clavier, LesFlechesSArretentQuandJoueur1APerdu) {
     finir(joueur1);
     const etatPartie avant1(joueur1);
     const etatPartie avant2(joueur2);
-    for (int touche : {GLUT_KEY_LEFT, GLUT_KEY_UP, GLUT_KEY_RIGHT, GLUT_KEY_DOWN}) {
+    for (int touche : {toucheGauche, toucheHaut, toucheDroite, toucheBas}) {
         clavierSpecial(touche, 0, 0);
     }
     EXPECT_TRUE(etatPartie(joueur1) == avant1);
@@ -148,9 +143,9 @@ TEST_F(Clavier, UnJoueurQuiAPerduGardeSesTouches) {
 
     matchDeTest();
     finir(joueur2);
-    clavierSpecial(GLUT_KEY_RIGHT, 0, 0);
+    clavierSpecial(toucheDroite, 0, 0);
     EXPECT_EQ(joueur2.getX(), 5);
-    clavierSpecial(GLUT_KEY_DOWN, 0, 0);
+    clavierSpecial(toucheBas, 0, 0);
     const partieTest rempli2(joueur2);
     EXPECT_EQ(rempli2.plateau[0][0], casePosee);
     EXPECT_EQ(rempli2.plateau[9][17], casePosee);

@@ -11,7 +11,10 @@
 
 namespace {
 
-std::vector<Fait> entendus;
+struct Oreille : EcouteurMatch {
+    std::vector<Fait> entendus;
+    void entendre(const Fait &fait) override { entendus.push_back(fait); }
+};
 
 // Every cell of the well settled except the falling piece's and the last column: the piece rests
 // there, cannot turn, and the next piece overlaps the cubes.
@@ -47,106 +50,105 @@ void surLeSol(partie &joueur) {
 
 struct Cas {
     std::string nom;
-    std::function<void()> actions;
+    std::function<void(SeanceDeTest &, Oreille &)> actions;
     std::vector<Fait> attendus;
 };
 
 // Both pieces start as type 0 at (4, 10), in empty wells.
 TEST(Faits, WhatTheMatchReports) {
-    ecouterMatch([](const Fait &f) { entendus.push_back(f); });
     using E = Evenement;
     const std::vector<Cas> cas = {
         {"a move each, by letter and by arrow",
-         [] {
-             appuyerTouche('a');
-             appuyerToucheSpeciale(toucheDroite);
+         [](SeanceDeTest &s, Oreille &) {
+             s.appuyer('a');
+             s.appuyerSpeciale(toucheDroite);
          },
          {{E::deplacement, 0}, {E::deplacement, 1}}},
-        {"a step of gravity alone says nothing", [] { seconde(); }, {}},
+        {"a step of gravity alone says nothing", [](SeanceDeTest &s, Oreille &) { s.match.seconde(0); }, {}},
         {"the down key moves the piece",
-         [] { appuyerToucheSpeciale(toucheBas); },
+         [](SeanceDeTest &s, Oreille &) { s.appuyerSpeciale(toucheBas); },
          {{E::deplacement, 1}}},
         {"a turn, then a turn refused against the cubes",
-         [] {
-             appuyerTouche('w');
-             remplirAutour(joueur2);
-             appuyerToucheSpeciale(toucheHaut);
+         [](SeanceDeTest &s, Oreille &) {
+             s.appuyer('w');
+             remplirAutour(s.plateaux.droite);
+             s.appuyerSpeciale(toucheHaut);
          },
          {{E::rotation, 0}, {E::rotationRefusee, 1}}},
         {"a piece settles on the floor",
-         [] {
-             surLeSol(joueur1);
-             seconde();
+         [](SeanceDeTest &s, Oreille &) {
+             surLeSol(s.plateaux.gauche);
+             s.match.seconde(0);
          },
          {{E::pose, 0}}},
         {"a bar clears three rows",
-         [] {
-             troisRangeesPretes(joueur2);
-             appuyerToucheSpeciale(toucheBas);
+         [](SeanceDeTest &s, Oreille &) {
+             troisRangeesPretes(s.plateaux.droite);
+             s.appuyerSpeciale(toucheBas);
          },
          {{E::pose, 1}, {E::lignes3, 1}}},
         {"500 points send a row, which arrives as the opponent's piece settles",
-         [] {
-             modifier(joueur1, [](partieTest &t) { t.score = 1000; });
-             surLeSol(joueur2);
-             seconde();
+         [](SeanceDeTest &s, Oreille &) {
+             modifier(s.plateaux.gauche, [](partieTest &t) { t.score = 1000; });
+             surLeSol(s.plateaux.droite);
+             s.match.seconde(0);
          },
          {{E::lignesEnvoyees, 0, 2}, {E::pose, 1}, {E::lignesRecues, 1, 2}}},
         {"the well overflows: the loser, then the fanfare",
-         [] {
-             remplirAutour(joueur1);
-             appuyerTouche('s');
+         [](SeanceDeTest &s, Oreille &) {
+             remplirAutour(s.plateaux.gauche);
+             s.appuyer('s');
          },
          {{E::pose, 0}, {E::debordement, 0}, {E::victoire, -1}}},
         {"after the verdict, the winner's turn key is no refused turn",
-         [] {
-             remplirAutour(joueur1);
-             seconde();
-             entendus.clear();
-             remplirAutour(joueur2);
-             appuyerToucheSpeciale(toucheHaut);
+         [](SeanceDeTest &s, Oreille &o) {
+             remplirAutour(s.plateaux.gauche);
+             s.match.seconde(0);
+             o.entendus.clear();
+             remplirAutour(s.plateaux.droite);
+             s.appuyerSpeciale(toucheHaut);
          },
          {}},
         {"pause, keys that do nothing, resume",
-         [] {
-             appuyerTouche('p');
-             appuyerTouche('w');
-             seconde();
-             appuyerTouche(toucheEchap);
+         [](SeanceDeTest &s, Oreille &) {
+             s.appuyer('p');
+             s.appuyer('w');
+             s.match.seconde(0);
+             s.appuyer(toucheEchap);
          },
          {{E::pause, -1}, {E::reprise, -1}}},
-        {"a hidden window pauses", [] { mettreEnPause(); }, {{E::pause, -1}}},
-        {"m is only reported, even while paused",
-         [] {
-             mettreEnPause();
-             entendus.clear();
-             appuyerTouche(toucheSon);
+        {"a hidden window pauses", [](SeanceDeTest &s, Oreille &) { s.match.mettreEnPause(); }, {{E::pause, -1}}},
+        {"m is the machine's, no fact of the match's, even while paused",
+         [](SeanceDeTest &s, Oreille &o) {
+             s.match.mettreEnPause();
+             o.entendus.clear();
+             s.appuyer('m');
+             EXPECT_EQ(s.autres, std::vector<Geste>{Geste::son});
          },
-         {{E::toucheSon, -1}}},
+         {}},
         {"a new match makes no sound of its own",
-         [] {
-             appuyerTouche('a');
-             appuyerTouche('p');
-             entendus.clear();
-             appuyerToucheSpeciale(toucheF2);
+         [](SeanceDeTest &s, Oreille &o) {
+             s.appuyer('a');
+             s.appuyer('p');
+             o.entendus.clear();
+             s.appuyerSpeciale(toucheF2);
          },
          {}},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
-        nouveauMatch();
-        matchDeTest();
-        entendus.clear();
-        c.actions();
-        ASSERT_EQ(entendus.size(), c.attendus.size());
-        for (std::size_t i = 0; i < entendus.size(); ++i) {
-            EXPECT_EQ(static_cast<int>(entendus[i].quoi), static_cast<int>(c.attendus[i].quoi))
+        SeanceDeTest s;
+        Oreille o;
+        s.match.ecouter(o);
+        c.actions(s, o);
+        ASSERT_EQ(o.entendus.size(), c.attendus.size());
+        for (std::size_t i = 0; i < o.entendus.size(); ++i) {
+            EXPECT_EQ(static_cast<int>(o.entendus[i].quoi), static_cast<int>(c.attendus[i].quoi))
                 << "fact " << i;
-            EXPECT_EQ(entendus[i].puits, c.attendus[i].puits) << "fact " << i;
-            EXPECT_EQ(entendus[i].nombre, c.attendus[i].nombre) << "fact " << i;
+            EXPECT_EQ(o.entendus[i].puits, c.attendus[i].puits) << "fact " << i;
+            EXPECT_EQ(o.entendus[i].nombre, c.attendus[i].nombre) << "fact " << i;
         }
     }
-    remplacerHorloge(nullptr);
 }
 
 } // namespace

@@ -1,8 +1,5 @@
 #include "partie_test.h"
 
-#include "fakegl.h"
-#include "minuterie.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -11,13 +8,14 @@
 
 namespace {
 
+// The match's one-second step over the two global games, as the game's timer runs it.
 class Minuterie : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fakegl::reset();
-        matchDeTest();
-    }
+    void SetUp() override { matchDeTest(); }
     void TearDown() override { remplacerHorloge(nullptr); }
+    void seconde() { match.seconde(0); }
+
+    Match match{joueur1, joueur2, seuil1, seuil2};
 };
 
 int penaliteDe(const partie &joueur) {
@@ -58,47 +56,6 @@ TEST_F(Minuterie, UnePartieNeuveNEstPasFinie) {
     neuve->~partie();
 }
 
-TEST_F(Minuterie, SeReprogrammePourUneSecondeQuoiQuIlArrive) {
-    struct cas {
-        bool fini1;
-        bool fini2;
-    };
-    for (const cas c : {cas{false, false}, cas{true, false}, cas{false, true}, cas{true, true}}) {
-        matchDeTest();
-        if (c.fini1) {
-            finir(joueur1);
-        }
-        if (c.fini2) {
-            finir(joueur2);
-        }
-        fakegl::reset();
-        minuterie(7);
-        // Re-armed first; what follows only asks for the frame that shows the step.
-        ASSERT_FALSE(fakegl::calls().empty());
-        EXPECT_EQ(fakegl::calls()[0].name, "glutTimerFunc");
-        EXPECT_EQ(fakegl::calls()[0].args, (std::vector<double>{1000, 0}));
-        for (const std::string &nom : fakegl::names()) {
-            EXPECT_TRUE(nom == "glutTimerFunc" || nom == "glutGet" || nom == "glutPostRedisplay")
-                << nom;
-        }
-    }
-}
-
-// The new piece after a landing reads the clock: by then the timer must already be re-armed.
-std::size_t armementsAvantNouvellePiece = 0;
-std::time_t horlogeTemoin() {
-    armementsAvantNouvellePiece = fakegl::count("glutTimerFunc");
-    return 1000;
-}
-
-TEST_F(Minuterie, SeReprogrammeAvantDeFaireTomber) {
-    poserAuFond(joueur1);
-    remplacerHorloge(horlogeTemoin);
-    armementsAvantNouvellePiece = 0;
-    minuterie(0);
-    EXPECT_EQ(armementsAvantNouvellePiece, 1u);
-}
-
 struct camp {
     const char *nom;
     partie *attaquant;
@@ -116,28 +73,28 @@ TEST_P(Penalites, UnRangParTrancheDe500AuDessusDuSeuil) {
     const camp c = GetParam();
 
     marquer(*c.attaquant, 499);
-    minuterie(0);
+    seconde();
     EXPECT_EQ(*c.seuil, 0);
     EXPECT_EQ(penaliteDe(*c.cible), 0);
 
     marquer(*c.attaquant, 500);
-    minuterie(0);
+    seconde();
     EXPECT_EQ(*c.seuil, 500);
     EXPECT_EQ(penaliteDe(*c.cible), 1);
 
     // A four-row clear lands all its rows in one tick.
     marquer(*c.attaquant, 2000);
-    minuterie(0);
+    seconde();
     EXPECT_EQ(*c.seuil, 2000);
     EXPECT_EQ(penaliteDe(*c.cible), 4);
 
     // Points short of the next 500 wait for later ticks.
     marquer(*c.attaquant, 2499);
-    minuterie(0);
+    seconde();
     EXPECT_EQ(*c.seuil, 2000);
     EXPECT_EQ(penaliteDe(*c.cible), 4);
     marquer(*c.attaquant, 2500);
-    minuterie(0);
+    seconde();
     EXPECT_EQ(*c.seuil, 2500);
     EXPECT_EQ(penaliteDe(*c.cible), 5);
 
@@ -154,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(DeuxJoueurs, Penalites,
 TEST_F(Minuterie, LesDeuxJoueursAttaquentDansLeMemeTic) {
     marquer(joueur1, 1000);
     marquer(joueur2, 500);
-    minuterie(0);
+    seconde();
     EXPECT_EQ(seuil1, 1000);
     EXPECT_EQ(seuil2, 500);
     EXPECT_EQ(penaliteDe(joueur2), 2);
@@ -167,7 +124,7 @@ TEST_F(Minuterie, PlusDAttaqueUneFoisUnePartieFinie) {
         marquer(joueur1, 1000);
         marquer(joueur2, 1000);
         finir(*perdant);
-        minuterie(0);
+        seconde();
         EXPECT_EQ(seuil1, 0);
         EXPECT_EQ(seuil2, 0);
         EXPECT_EQ(penaliteDe(joueur1), 0);
@@ -176,7 +133,7 @@ TEST_F(Minuterie, PlusDAttaqueUneFoisUnePartieFinie) {
 }
 
 TEST_F(Minuterie, LesDeuxPiecesTombentDUnRang) {
-    minuterie(0);
+    seconde();
     EXPECT_EQ(joueur1.getY(), 9);
     EXPECT_EQ(joueur2.getY(), 9);
     EXPECT_FALSE(joueur1.getFini());
@@ -187,14 +144,14 @@ TEST_F(Minuterie, LesDeuxPiecesTombentDUnRang) {
 TEST_F(Minuterie, SeulLePerdantAvanceUnePartieFinie) {
     finir(joueur1);
     const etatPartie gagnant(joueur2);
-    minuterie(0);
+    seconde();
     EXPECT_TRUE(puitsPlein(joueur1));
     EXPECT_TRUE(etatPartie(joueur2) == gagnant);
 
     matchDeTest();
     finir(joueur2);
     const etatPartie autreGagnant(joueur1);
-    minuterie(0);
+    seconde();
     EXPECT_TRUE(puitsPlein(joueur2));
     EXPECT_TRUE(etatPartie(joueur1) == autreGagnant);
 }
@@ -204,7 +161,7 @@ TEST_F(Minuterie, PersonneNAvanceQuandLesDeuxSontFinies) {
     finir(joueur2);
     const etatPartie avant1(joueur1);
     const etatPartie avant2(joueur2);
-    minuterie(0);
+    seconde();
     EXPECT_TRUE(etatPartie(joueur1) == avant1);
     EXPECT_TRUE(etatPartie(joueur2) == avant2);
 }
@@ -221,11 +178,11 @@ TEST_F(Minuterie, LaPartieQueJoueur1PerdDansCeTicArreteJoueur2) {
     });
     const etatPartie avant2(joueur2);
 
-    minuterie(0);
+    seconde();
     EXPECT_TRUE(joueur1.getFini());
     EXPECT_TRUE(etatPartie(joueur2) == avant2);
 
-    minuterie(0);
+    seconde();
     EXPECT_TRUE(puitsPlein(joueur1));
     EXPECT_TRUE(etatPartie(joueur2) == avant2);
 }
@@ -246,20 +203,20 @@ int typeTire(std::time_t seconde) {
 // in, which tells who stepped first.
 TEST_F(Minuterie, Joueur1TombeAvantJoueur2) {
     std::time_t premiere = 1000;
-    std::time_t seconde = premiere + 1;
-    while (typeTire(seconde) == typeTire(premiere)) {
-        ++seconde;
+    std::time_t suivante = premiere + 1;
+    while (typeTire(suivante) == typeTire(premiere)) {
+        ++suivante;
     }
-    secondes = {premiere, seconde};
+    secondes = {premiere, suivante};
     lectures = 0;
     poserAuFond(joueur1);
     poserAuFond(joueur2);
     remplacerHorloge(horlogeSuivante);
 
-    minuterie(0);
+    seconde();
     EXPECT_EQ(lectures, 2u);
     EXPECT_EQ(joueur1.getType(), typeTire(premiere));
-    EXPECT_EQ(joueur2.getType(), typeTire(seconde));
+    EXPECT_EQ(joueur2.getType(), typeTire(suivante));
     EXPECT_EQ(joueur1.getY(), 16);
     EXPECT_EQ(joueur2.getY(), 16);
 }

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "clavier.h"
+#include "clavier_jeu.h"
+#include "deroulement.h"
+#include "gestes.h"
 #include "hasard.h"
 #include "joueurs.h"
 #include "match.h"
-#include "seance.h"
 
 #include <algorithm>
 #include <ctime>
 #include <iterator>
+#include <optional>
+#include <vector>
 
-// A player's game opened up, so a test can set the state the callbacks work on and read it back.
+// A player's game opened up, so a test can set the state the match works on and read it back.
 struct partieTest : partie {
     using partie::fini;
     using partie::penalite;
@@ -47,24 +52,70 @@ inline std::time_t secondeFixe() {
     return 1000;
 }
 
-// Both games fresh, with a type 0 piece at (4, 10) well clear of anything, and the match's own
-// state as at start-up. The pieces drawn later come from a fixed second.
-inline void matchDeTest() {
-    remplacerHorloge(secondeFixe);
+// A fresh game with a type 0 piece at (4, 10), well clear of anything.
+inline partie partieNeuve() {
     partieTest neuve;
     neuve.placerPiece(0, 4, 10);
-    static_cast<partie &>(joueur1) = neuve;
-    static_cast<partie &>(joueur2) = neuve;
+    return neuve;
+}
+
+// Both global games fresh, and the game's own keyboard state as at start-up. The pieces drawn
+// later come from a fixed second.
+inline void matchDeTest() {
+    remplacerHorloge(secondeFixe);
+    joueur1 = partieNeuve();
+    joueur2 = partieNeuve();
     seuil1 = 0;
     seuil2 = 0;
     rotationActive = false;
-    enPause = false;
     std::fill(std::begin(touches), std::end(touches), false);
 }
 
-// Applies a change to one of the global games through its opened-up copy.
+// A match of its own over two fresh games (partieNeuve), the pieces drawn later from a fixed
+// second.
+struct MatchDeTest {
+    Plateaux plateaux;
+    Match match{plateaux};
+
+    MatchDeTest() {
+        remplacerHorloge(secondeFixe);
+        plateaux.gauche = partieNeuve();
+        plateaux.droite = partieNeuve();
+    }
+    ~MatchDeTest() { remplacerHorloge(nullptr); }
+    MatchDeTest(const MatchDeTest &) = delete;
+    MatchDeTest &operator=(const MatchDeTest &) = delete;
+};
+
+// Applies a change to a game through its opened-up copy.
 template <typename Changement> void modifier(partie &joueur, Changement changement) {
     partieTest t(joueur);
     changement(t);
-    static_cast<partie &>(joueur) = t;
+    joueur = t;
 }
+
+// A match of its own with a keyboard: the keys as GLUT reports them, the sitting's gestures carried
+// out on the match, the machine's own (l, m, F11) kept for the test to read; l sways the camera
+// unless the match is paused, as in the game.
+struct SeanceDeTest : MatchDeTest {
+    ClavierJeu clavier{match};
+    std::vector<Geste> autres;
+    bool balancement = false;
+
+    void enfoncer(Touche touche, Instant t = 0) {
+        if (const std::optional<Geste> geste = clavier.enfoncer(touche, t)) {
+            if (!appliquerGeste(match, *geste, t)) {
+                autres.push_back(*geste);
+                balancement ^= *geste == Geste::balancement && !match.enPause();
+            }
+        }
+    }
+    void relacher(Touche touche) { clavier.relacher(touche); }
+    // A tap: pressed, then released.
+    void appuyer(Touche touche, Instant t = 0) {
+        enfoncer(touche, t);
+        relacher(touche);
+    }
+    void appuyer(unsigned char touche) { appuyer(Touche{false, touche}); }
+    void appuyerSpeciale(int touche) { appuyer(Touche{true, touche}); }
+};

@@ -1,9 +1,8 @@
 #include "partie_test.h"
-#include "touches_joueurs.h"
-#include "touches_liees.h"
-#include "touches_tenues.h"
 
-#include <GL/freeglut.h>
+#include "codes_touches.h"
+#include "touches_liees.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,12 +10,12 @@
 
 namespace {
 
-enum class Geste { enfonce, relache, enfonceSpeciale, relacheSpeciale, focusPerdu, horloge };
+enum class Mouvement { enfonce, relache, enfonceSpeciale, relacheSpeciale, focusPerdu, horloge };
 
 // At `t`, one gesture (horloge: the game looks for due repeats), then where both pieces are.
 struct Pas {
     Instant t;
-    Geste geste;
+    Mouvement geste;
     int touche;
     int x1, y1, x2, y2;
     bool balance = false;
@@ -32,7 +31,7 @@ struct Cas {
 TEST(Repetition, ChaqueToucheTenueSeRepeteSeule) {
     remplacerHorloge(secondeFixe);
     const int entree = bloc().getY();
-    using G = Geste;
+    using G = Mouvement;
     const std::vector<Cas> cas = {
         {"delai puis cadence, jusqu'au relachement",
          {{0, G::enfonce, 'd', 5, 10, 4, 10},
@@ -44,12 +43,12 @@ TEST(Repetition, ChaqueToucheTenueSeRepeteSeule) {
           {3000, G::horloge, 0, 7, 10, 4, 10}}},
         {"deux joueurs: relacher l'une n'arrete pas l'autre",
          {{0, G::enfonce, 'a', 3, 10, 4, 10},
-          {300, G::enfonceSpeciale, GLUT_KEY_RIGHT, 3, 10, 5, 10},
+          {300, G::enfonceSpeciale, toucheDroite, 3, 10, 5, 10},
           {660, G::horloge, 0, 2, 10, 5, 10},
           {670, G::relache, 'a', 2, 10, 5, 10},
           {960, G::horloge, 0, 2, 10, 6, 10},
           {1000, G::horloge, 0, 2, 10, 7, 10},
-          {1001, G::relacheSpeciale, GLUT_KEY_RIGHT, 2, 10, 7, 10},
+          {1001, G::relacheSpeciale, toucheDroite, 2, 10, 7, 10},
           {3000, G::horloge, 0, 2, 10, 7, 10}}},
         {"majuscule: A agit et se relache comme a",
          {{0, G::enfonce, 'A', 3, 10, 4, 10},
@@ -71,7 +70,7 @@ TEST(Repetition, ChaqueToucheTenueSeRepeteSeule) {
          2},
         {"focus perdu: tout est relache",
          {{0, G::enfonce, 'a', 3, 10, 4, 10},
-          {0, G::enfonceSpeciale, GLUT_KEY_DOWN, 3, 10, 4, 9},
+          {0, G::enfonceSpeciale, toucheBas, 3, 10, 4, 9},
           {660, G::horloge, 0, 2, 10, 4, 8},
           {670, G::focusPerdu, 0, 2, 10, 4, 8},
           {3000, G::horloge, 0, 2, 10, 4, 8}}},
@@ -87,54 +86,49 @@ TEST(Repetition, ChaqueToucheTenueSeRepeteSeule) {
 
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
-        matchDeTest();
-        modifier(joueur1, [&](partieTest &t) { t.placerPiece(0, 4, c.ligneJoueur1); });
-        relacherTouches();
-        reglerRepetition({true, 660, 40});
+        SeanceDeTest s;
+        modifier(s.plateaux.gauche, [&](partieTest &t) { t.placerPiece(0, 4, c.ligneJoueur1); });
+        s.match.reglerRepetition({true, 660, 40});
         for (const Pas &p : c.pas) {
             switch (p.geste) {
-            case Geste::enfonce:
-                enfoncerTouche(static_cast<unsigned char>(p.touche), p.t);
+            case Mouvement::enfonce:
+                s.enfoncer({false, p.touche}, p.t);
                 break;
-            case Geste::relache:
-                relacherTouche(static_cast<unsigned char>(p.touche));
+            case Mouvement::relache:
+                s.relacher({false, p.touche});
                 break;
-            case Geste::enfonceSpeciale:
-                enfoncerToucheSpeciale(p.touche, p.t);
+            case Mouvement::enfonceSpeciale:
+                s.enfoncer({true, p.touche}, p.t);
                 break;
-            case Geste::relacheSpeciale:
-                relacherToucheSpeciale(p.touche);
+            case Mouvement::relacheSpeciale:
+                s.relacher({true, p.touche});
                 break;
-            case Geste::focusPerdu:
-                relacherTouches();
+            case Mouvement::focusPerdu:
+                s.clavier.toutRelacher();
                 break;
-            case Geste::horloge:
-                repeterTouches(p.t);
+            case Mouvement::horloge:
+                s.match.avancer(p.t);
                 break;
             }
-            EXPECT_EQ(joueur1.getX(), p.x1) << "t = " << p.t;
-            EXPECT_EQ(joueur1.getY(), p.y1) << "t = " << p.t;
-            EXPECT_EQ(joueur2.getX(), p.x2) << "t = " << p.t;
-            EXPECT_EQ(joueur2.getY(), p.y2) << "t = " << p.t;
-            EXPECT_EQ(rotationActive, p.balance) << "t = " << p.t;
+            EXPECT_EQ(s.plateaux.gauche.getX(), p.x1) << "t = " << p.t;
+            EXPECT_EQ(s.plateaux.gauche.getY(), p.y1) << "t = " << p.t;
+            EXPECT_EQ(s.plateaux.droite.getX(), p.x2) << "t = " << p.t;
+            EXPECT_EQ(s.plateaux.droite.getY(), p.y2) << "t = " << p.t;
+            EXPECT_EQ(s.balancement, p.balance) << "t = " << p.t;
         }
     }
-    relacherTouches();
-    remplacerHorloge(nullptr);
 }
 
 // Return, Tab and BackSpace share their codes with Ctrl+M, Ctrl+I and Ctrl+H: still, each tap of
 // them is one press, every time. A key bound twice leaves the other player their default.
 TEST(Repetition, ReturnTabEtBackSpaceAgissentAChaqueFrappe) {
-    remplacerHorloge(secondeFixe);
+    SeanceDeTest s;
     for (int match = 0; match < 3; ++match) {
-        matchDeTest();
-        modifier(joueur1, [](partieTest &t) { t.fini = true; });
-        seconde();
-        ASSERT_NE(verdict(), Verdict::enCours) << "match " << match;
-        enfoncerTouche('\r', 100);
-        relacherTouche('\r');
-        EXPECT_EQ(verdict(), Verdict::enCours) << "match " << match;
+        modifier(s.plateaux.gauche, [](partieTest &t) { t.fini = true; });
+        s.match.seconde(0);
+        ASSERT_NE(s.match.verdict(), Verdict::enCours) << "match " << match;
+        s.appuyer(Touche{false, '\r'}, 100);
+        EXPECT_EQ(s.match.verdict(), Verdict::enCours) << "match " << match;
     }
 
     Reglages reglages;
@@ -153,23 +147,19 @@ TEST(Repetition, ReturnTabEtBackSpaceAgissentAChaqueFrappe) {
         return std::nullopt;
     };
     std::vector<std::string> messages;
-    lierTouches(lierTouches(reglages, {"a", "d", "w", "s"}, nommer, messages));
+    SeanceDeTest t;
+    t.clavier.lier(lierTouches(reglages, {"a", "d", "w", "s"}, nommer, messages));
     EXPECT_EQ(messages, std::vector<std::string>{
                             "cubefall: a is bound twice; it stays the left well's left key"});
-    matchDeTest();
-    reglerRepetition({true, 660, 40});
+    t.match.reglerRepetition({true, 660, 40});
     for (const int touche : {8, 9, int{'a'}}) {
-        enfoncerTouche(static_cast<unsigned char>(touche), 0);
-        relacherTouche(static_cast<unsigned char>(touche));
-        repeterTouches(2000);
+        t.appuyer(Touche{false, touche}, 0);
+        t.match.avancer(2000);
     }
-    enfoncerToucheSpeciale(GLUT_KEY_LEFT, 2000);
-    relacherToucheSpeciale(GLUT_KEY_LEFT);
-    EXPECT_EQ(joueur2.getX(), 4) << "BackSpace once right, the Left arrow once left";
-    EXPECT_EQ(joueur2.getY(), 9) << "Tab one step down";
-    EXPECT_EQ(joueur1.getX(), 3);
-    lierTouches(Liaisons());
-    remplacerHorloge(nullptr);
+    t.appuyer(Touche{true, toucheGauche}, 2000);
+    EXPECT_EQ(t.plateaux.droite.getX(), 4) << "BackSpace once right, the Left arrow once left";
+    EXPECT_EQ(t.plateaux.droite.getY(), 9) << "Tab one step down";
+    EXPECT_EQ(t.plateaux.gauche.getX(), 3);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "fakegl.h"
-#include "scene.h"
+#include "projection.h"
+#include "vue.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -60,7 +61,7 @@ TEST(Projection, RedimensionnerSuitLaFenetre) {
         EXPECT_EQ(fakegl::calls().back().name, "glLoadIdentity");
         const double champ = fakegl::calls()[3].args.at(0);
         verifierProjection(c.largeur, c.hauteur, c.aspect, c.aspect >= 1 ? 60 : champ);
-        EXPECT_EQ(champVertical, champ);
+        EXPECT_EQ(vuePour(c.largeur, c.hauteur).champ, champ);
         if (c.aspect < 1) {
             const double demiLargeurVue = std::tan(champ * M_PI / 360) * c.aspect;
             EXPECT_NEAR(11.0 / 19 / demiLargeurVue, 1, 1e-9) << champ;

@@ -1,10 +1,13 @@
 #include "aide_touches.h"
+#include "cadence.h"
 #include "copie_sol.h"
 #include "journal.h"
 
 #include "partie_test.h"
 #include "pilotes.h"
+#include "projection.h"
 #include "scene.h"
+#include "sol.h"
 #include "surimpression.h"
 #include "textures.h"
 
@@ -13,6 +16,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -40,11 +44,30 @@ void comparer(const std::vector<fakegl::Call> &obtenus, const std::vector<fakegl
     EXPECT_EQ(obtenus.size(), attendus.size());
 }
 
+// What the game draws a frame with: the match of the two global games, the keys, the view, the
+// floor's copy and the notice.
+struct Ecran {
+    Vue vue = vuePour(500, 500);
+    Match match{joueur1, joueur2, seuil1, seuil2};
+    Liaisons liaisons;
+    CopieSol copie;
+    Avis avis;
+
+    void redimensionner(int largeur, int hauteur) {
+        ::redimensionner(largeur, hauteur);
+        vue = vuePour(largeur, hauteur);
+    }
+    void dessiner() { dessinerImage({vue, match, liaisons, copie, avis}); }
+};
+// Made afresh for each test.
+std::unique_ptr<Ecran> ecran;
+
 class Scene : public ::testing::Test {
 protected:
     void SetUp() override {
         matchDeTest();
-        redimensionner(500, 500);
+        ecran = std::make_unique<Ecran>();
+        ecran->redimensionner(500, 500);
         fakegl::reset();
         dernierTemps = 0;
         sensInclinaison = false;
@@ -52,9 +75,9 @@ protected:
         angleRotation = 0;
         textureBois = 3;
         textureMetal = 5;
-        oublierCopieSol();
     }
     void TearDown() override {
+        ecran.reset();
         remplacerHorloge(nullptr);
         textureBois = 0;
         textureMetal = 0;
@@ -66,7 +89,7 @@ protected:
         fakegl::reset();
         // A reading far ahead after the one that matters: a wrong wait ends instead of hanging.
         fakegl::queueElapsedTimes({temps, temps + 1000});
-        affichage();
+        ecran->dessiner();
     }
 
     int temps = 0;
@@ -87,12 +110,17 @@ TEST_F(Scene, LeSolEstUnCarreDeMetalRepete50Fois) {
 }
 
 // The log one frame should give: the floor as a first frame lays it, the wells exactly as each
-// draws itself, the left one as it stands, the right one 11 units along X.
+// draws itself, the left one as it stands, the right one 11 units along X, and the overlay. The
+// game's own display callback draws the floor anew, and nothing over the wells.
 std::vector<fakegl::Call> imageAttendue(const std::vector<double> &relectures,
-                                        const std::vector<std::vector<double>> &rotations) {
+                                        const std::vector<std::vector<double>> &rotations,
+                                        bool duJeu = true) {
     fakegl::reset();
-    poserSol();
-    oublierCopieSol();
+    if (duJeu) {
+        CopieSol().poser(ecran->vue, rotationActive);
+    } else {
+        dessinerSol();
+    }
     const std::vector<fakegl::Call> sol = fakegl::calls();
     fakegl::reset();
     joueur1.dessiner();
@@ -101,7 +129,9 @@ std::vector<fakegl::Call> imageAttendue(const std::vector<double> &relectures,
     joueur2.dessiner();
     const std::vector<fakegl::Call> puits2 = fakegl::calls();
     fakegl::reset();
-    dessinerSurimpression();
+    if (duJeu) {
+        dessinerSurimpression(ecran->vue, ecran->match, ecran->liaisons, std::nullopt);
+    }
     const std::vector<fakegl::Call> surimpression = fakegl::calls();
 
     std::vector<fakegl::Call> a;
@@ -134,10 +164,15 @@ TEST_F(Scene, UneImageDansLOrdre) {
     fakegl::reset();
     dernierTemps = 1000;
     fakegl::queueElapsedTimes({1030, 1050, 5000});
-    affichage();
-
+    ecran->dessiner();
     comparer(fakegl::calls(), attendus);
     EXPECT_EQ(dernierTemps, 1050u);
+
+    const std::vector<fakegl::Call> duJeu = imageAttendue({1100}, {}, false);
+    fakegl::reset();
+    fakegl::queueElapsedTimes({1100, 5000});
+    affichage();
+    comparer(fakegl::calls(), duJeu);
 }
 
 // A change, then whether the frame draws the floor, keeps a copy, and where the laid copy's far
@@ -145,9 +180,9 @@ TEST_F(Scene, UneImageDansLOrdre) {
 TEST_F(Scene, LeSolSeRecopieTantQueLaVueNeBougePas) {
     using Image = std::tuple<std::function<void()>, bool, bool, std::vector<double>>;
     const std::vector<Image> images = {
-        {[] { redimensionner(640, 480); }, true, true, {}},
+        {[] { ecran->redimensionner(640, 480); }, true, true, {}},
         {[] {}, false, false, {640.0 / 1024, 480.0 / 512}},
-        {[] { redimensionner(500, 300); }, true, true, {}},
+        {[] { ecran->redimensionner(500, 300); }, true, true, {}},
         {[] { rotationActive = true; }, true, false, {}},
         {[] { rotationActive = false; }, true, true, {}},
         {[] {}, false, false, {500.0 / 512, 300.0 / 512}},
@@ -164,7 +199,7 @@ TEST_F(Scene, LeSolSeRecopieTantQueLaVueNeBougePas) {
         const std::vector<fakegl::Call> copies = fakegl::callsNamed("glCopyTexSubImage2D");
         EXPECT_EQ(copies.size(), copie ? 1u : 0u);
         EXPECT_TRUE(copies.empty() ||
-                    (copies[0].args[6] == largeurFenetre && copies[0].args[7] == hauteurFenetre));
+                    (copies[0].args[6] == ecran->vue.largeur && copies[0].args[7] == ecran->vue.hauteur));
         ASSERT_EQ(fakegl::count("glTexEnvi") > 0, !texels.empty());
         EXPECT_TRUE(texels.empty() || coords[2].args == texels);
     }
@@ -289,7 +324,7 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
     // The pause lists every key of the help, each group's title first.
     std::vector<std::string> pause = {"0",      "Player", "0",
                                       "Player", "Paused", "p or Escape: play on"};
-    for (const GroupeAide &groupe : aideTouches()) {
+    for (const GroupeAide &groupe : aideTouches(Liaisons())) {
         pause.push_back(groupe.titre);
         for (const LigneAide &ligne : groupe.lignes) {
             pause.push_back(ligne.touche);
@@ -300,7 +335,7 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         {"scores and who plays",
          [] {
              modifier(joueur1, [](partieTest &t) { t.score = 1250; });
-             choisirPilote(1, {true, Niveau::difficile});
+             ecran->match.choisirPilote(1, {true, Niveau::difficile}, 0);
          },
          {"1250", "Player", "0", "Computer \xB7 Hard"}},
         {"garbage waiting",
@@ -312,21 +347,19 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         {"verdict and tally",
          [] {
              modifier(joueur1, [](partieTest &t) { t.fini = true; });
-             victoires1 = 2;
-             victoires2 = 1;
+             ecran->match.compterIssue();
          },
-         {"0", "Player", "0", "Player", "Loser", relance, "Winner", relance, "2 - 1"}},
-        {"pause", [] { enPause = true; }, pause},
+         {"0", "Player", "0", "Player", "Loser", relance, "Winner", relance, "0 - 1"}},
+        {"pause", [] { ecran->match.basculerPause(); }, pause},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
         matchDeTest();
         c.etat();
         rotationActive = true;
-        redimensionner(640, 480);
+        ecran->redimensionner(640, 480);
         image();
         const std::vector<fakegl::Call> appels = fakegl::calls();
-        choisirPilote(1, {});
         EXPECT_EQ(textesEcrits(), c.textes);
 
         // After the last well and before the swap: a window-sized projection, identity model-view.
@@ -357,15 +390,15 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         }
         EXPECT_EQ(appels[appels.size() - 5].args, (std::vector<double>{1, 1, 1}));
         // The sway of the frame was not held back by the overlay, nor by a pause: it stands still.
-        EXPECT_EQ(angleRotation, enPause ? 0 : 1);
+        EXPECT_EQ(angleRotation, ecran->match.enPause() ? 0 : 1);
         angleRotation = angleInclinaison = 0;
         sensInclinaison = false;
-        victoires1 = victoires2 = 0;
+        ecran = std::make_unique<Ecran>();
     }
 
     // In a window twice as high the text is drawn twice as large, with strokes twice as thick.
     matchDeTest();
-    redimensionner(1000, 1000);
+    ecran->redimensionner(1000, 1000);
     image();
     EXPECT_EQ(fakegl::count("glutBitmapCharacter"), 0u);
     EXPECT_GT(fakegl::count("glutStrokeCharacter"), 0u);

@@ -5,10 +5,10 @@
 #include "fakegl.h"
 #include "ligne_commande.h"
 #include "minuterie.h"
+#include "jeu.h"
 #include "pilotes.h"
-#include "reveil.h"
+#include "reveils_glut.h"
 #include "scene.h"
-#include "son.h"
 #include "textures.h"
 
 #include <GL/freeglut.h>
@@ -94,10 +94,10 @@ std::vector<fakegl::Call> debutAttendu() {
 
 std::vector<fakegl::Call> finAttendue() {
     return {
-        // The settings: who plays each well from now, the keyboard's map for the keys.
-        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
-        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
+        // The settings: the keyboard's map for the keys, then who plays each well from now.
         {"glXGetCurrentDisplay", {}, ""},
+        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
+        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
         {"glEnable", {GL_TEXTURE_2D}, ""},
         {"glPolygonMode", {GL_FRONT, GL_FILL}, ""},
         {"glEnable", {GL_CULL_FACE}, ""},
@@ -332,9 +332,9 @@ TEST_F(Demarrage, LaLigneDeCommande) {
         }
         argv.push_back(nullptr);
         for (int puits = 0; puits < 2; ++puits) {
-            choisirPilote(puits, Pilote{});
+            jeu().match.choisirPilote(puits, Pilote{}, 0);
         }
-        couperSon(false);
+        jeu().son.couper(false);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
 
         fakegl::reset();
@@ -361,10 +361,10 @@ TEST_F(Demarrage, LaLigneDeCommande) {
         // Without a window manager (here, without a display) full screen is the window moved to
         // the corner at the screen's size.
         const bool plein = fakegl::count("glutPositionWindow") == 1;
-        const bool muet = sonCoupe();
+        const bool muet = jeu().son.coupe();
         ASSERT_EQ(fakegl::callsNamed("glutInit").size(), 1u);
-        EXPECT_EQ(fakegl::callsNamed("glutInit")[0].text + "; " + nomPilote(0) + "; " +
-                      nomPilote(1) + (plein ? "; full screen" : "") + (muet ? "; mute" : ""),
+        EXPECT_EQ(fakegl::callsNamed("glutInit")[0].text + "; " + jeu().match.nomPilote(0) + "; " +
+                      jeu().match.nomPilote(1) + (plein ? "; full screen" : "") + (muet ? "; mute" : ""),
                   c.attendu);
         if (plein) {
             toucheSpecialeGlut(GLUT_KEY_F11, 0, 0); // back to the window, for the next case

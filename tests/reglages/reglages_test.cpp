@@ -1,9 +1,7 @@
+#include "choix.h"
 #include "fichier_reglages.h"
 #include "pilotes.h"
-#include "plein_ecran.h"
 #include "reglages.h"
-#include "reglages_du_jeu.h"
-#include "son.h"
 #include "touches_position.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +13,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -118,53 +118,49 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
 // F3, F4, m and F11 in play are written into the file at once, every other line kept; what stood at
 // the start (the file's, or the command line's) is not written back.
 TEST(Reglages, AChangeInPlayIsWrittenAndReadBack) {
-    const fs::path dossier = dossierDeTest();
-    const char *avantTest = std::getenv("XDG_CONFIG_HOME");
-    const bool avait = avantTest != nullptr;
-    const std::string ancien = avait ? avantTest : "";
-    ::setenv("XDG_CONFIG_HOME", dossier.c_str(), 1);
-    const fs::path fichier = dossier / "cubefall" / "cubefall.conf";
+    const fs::path fichier = dossierDeTest() / "cubefall" / "cubefall.conf";
     const std::string avant = "# my keys\n[left well]\ncontroller = computer:hard ; strong\n"
                               "left = q\n\n[later]\nkept = 1\n";
     ecrireFichier(fichier, avant);
 
-    EXPECT_EQ(chargerReglages().puits[0].touches[0], "q");
-    EXPECT_EQ(pilote(0), ordinateur(Niveau::difficile));
-    choisirPilote(1, ordinateur(Niveau::facile)); // as --right=computer:easy would
-    suivreReglages();
-    retenirChangements();
-    EXPECT_EQ(lire(fichier), avant);
+    FichierReglages reglages(fichier);
+    const LectureReglages lue = reglages.lire(verifier);
+    EXPECT_EQ(lue.reglages.puits[0].touches[0], "q");
+    // As --right=computer:easy would: the command line wins, and is not written.
+    DemandesLigne ligne;
+    ligne.pilotes[1] = ordinateur(Niveau::facile);
+    Choix ecrit = fusionner(lue.reglages, ligne);
+    EXPECT_EQ(ecrit.pilotes[0], ordinateur(Niveau::difficile));
+    EXPECT_EQ(ecrit.pilotes[1], ordinateur(Niveau::facile));
+    EXPECT_TRUE(ecrit.son);
+    EXPECT_TRUE(fusionner(lue.reglages, DemandesLigne{true, true, {}}).pleinEcran);
+    EXPECT_FALSE(fusionner(lue.reglages, DemandesLigne{true, true, {}}).son);
 
-    pilotSuivant(0, 0);
-    retenirChangements();
+    const auto jouer = [&](Choix maintenant) {
+        for (const Changement &c : changements(ecrit, maintenant)) {
+            EXPECT_EQ(reglages.ecrire(c), "");
+        }
+        ecrit = maintenant;
+    };
+    jouer(ecrit);
+    EXPECT_EQ(lire(fichier), avant);
+    Choix apres = ecrit;
+    apres.pilotes[0] = piloteSuivant(apres.pilotes[0]);
+    jouer(apres);
     EXPECT_EQ(lire(fichier), "# my keys\n[left well]\ncontroller = computer:expert ; strong\n"
                              "left = q\n\n[later]\nkept = 1\n");
-    pilotSuivant(1, 0);
-    couperSon(true);      // as m does
-    basculerPleinEcran(); // as F11 does
-    retenirChangements();
+    apres.pilotes[1] = piloteSuivant(apres.pilotes[1]);
+    apres.son = false;
+    apres.pleinEcran = true;
+    jouer(apres);
     EXPECT_EQ(lire(fichier),
               "# my keys\n[left well]\ncontroller = computer:expert ; strong\n"
               "left = q\n\n[later]\nkept = 1\n\n[right well]\n"
               "controller = computer:medium\n\n[game]\nsound = off\nfullscreen = on\n");
-    basculerPleinEcran();
 
-    choisirPilote(0, {});
-    choisirPilote(1, {});
-    couperSon(false);
-    const Reglages relu = chargerReglages();
-    EXPECT_EQ(pilote(0), ordinateur(Niveau::expert));
-    EXPECT_EQ(pilote(1), ordinateur(Niveau::moyen));
-    EXPECT_FALSE(relu.son);
-    EXPECT_TRUE(relu.pleinEcran);
-    choisirPilote(0, {});
-    choisirPilote(1, {});
-    if (avait) {
-        ::setenv("XDG_CONFIG_HOME", ancien.c_str(), 1);
-    } else {
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
-    fs::remove_all(dossier);
+    const Choix relu = fusionner(FichierReglages(fichier).lire(verifier).reglages, {});
+    EXPECT_EQ(relu, apres);
+    fs::remove_all(fichier.parent_path().parent_path());
 }
 
 // Whatever goes wrong, the old file stays whole: a file that cannot be read is not written

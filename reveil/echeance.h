@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <optional>
 
+// Frames begin at least this far apart: 20 frames a second at most.
+constexpr std::uint32_t intervalleImage = 50;
+
 // When the next frame is due, in milliseconds from now: as soon as the interval since the last
 // frame began allows, when the picture may have changed or the camera sways; never otherwise, so
 // that a still picture costs nothing. Times are GLUT's elapsed milliseconds; the difference is

@@ -1,0 +1,6 @@
+#include "jeu.h"
+
+Jeu &jeu() {
+    static Jeu leJeu;
+    return leJeu;
+}

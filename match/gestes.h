@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+// What a key or a pad's button asks of the game beyond a player's moves: the sitting's own (the
+// pause, the next match, who plays), and this machine's (the sway, the sound, full screen).
+enum class Geste {
+    balancement,   // l: the camera sways, or stops
+    son,           // m: the sound off, or on
+    pleinEcran,    // F11
+    pause,         // p, Escape, a pad's Start: pause, or play on
+    mettreEnPause, // the window hidden, a pad unplugged: pause, never play on
+    nouveauMatch,  // F2, at any time
+    matchSuivant,  // Return, Space, a pad's Back: the next match, once this one is over
+    piloteGauche,  // F3: who plays the left well, one step on
+    piloteDroite,  // F4
+};
+
+class Match;
+
+// The sitting's gestures, carried out on a match of this machine: true when it was one of them.
+// The others are the machine's own, for the game to carry out.
+bool appliquerGeste(Match &match, Geste geste, std::int64_t maintenant);
