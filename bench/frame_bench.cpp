@@ -4,7 +4,9 @@
 // Both wells full is the most the game ever draws.
 #include "cadence.h"
 #include "copie_sol.h"
+#include "deroulement.h"
 #include "joueurs.h"
+#include "projection.h"
 #include "scene.h"
 #include "textures.h"
 
@@ -30,6 +32,13 @@ double processCpuMilliseconds() {
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
+// What the game draws a frame with.
+Vue vue = vuePour(largeurInitiale, hauteurInitiale);
+Match match(joueur1, joueur2, seuil1, seuil2);
+Liaisons liaisons;
+CopieSol copieSol;
+Avis avis;
+
 bool shown = false;
 void noteShown() {
     shown = true;
@@ -41,6 +50,7 @@ void noteReshape(int width, int height) {
     reshapedWidth = width;
     reshapedHeight = height;
     redimensionner(width, height);
+    vue = vuePour(width, height);
 }
 
 // Resizes the window and waits until GLUT has told the game its new size.
@@ -90,7 +100,7 @@ void fill(partie &game) {
 // so the frame's wait returns at once.
 void drawFrame() {
     dernierTemps = static_cast<std::uint32_t>(glutGet(GLUT_ELAPSED_TIME)) - intervalleImage;
-    affichage();
+    dessinerImage({vue, match, liaisons, copieSol, avis});
     glFinish();
 }
 
@@ -133,12 +143,12 @@ void floorCopyBesideDrawn() {
     double cpu[2] = {0, 0};
     constexpr int pairs = 500;
     for (int i = 0; i < 2 * pairs; ++i) {
-        copierSol = i % 2 == 0;
+        copieSol.active = i % 2 == 0;
         const double before = processCpuMilliseconds();
         drawFrame();
         cpu[i % 2] += processCpuMilliseconds() - before;
     }
-    copierSol = true;
+    copieSol.active = true;
     std::printf("a frame, new game at 500 x 500, the floor laid from its copy: %.2f ms of CPU, "
                 "drawn anew: %.2f ms (%.2f times as much), %d frames each, interleaved\n",
                 cpu[0] / pairs, cpu[1] / pairs, cpu[1] / cpu[0], pairs);

@@ -54,7 +54,8 @@ void report(const char *what, std::vector<double> delays) {
 int main(int argc, char **argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    if (!ouvrirSon({CUBEFALL_SOUNDS})) {
+    Son son;
+    if (!son.ouvrir({CUBEFALL_SOUNDS})) {
         return 1;
     }
     Mix_SetPostMix(stamp, nullptr);
@@ -66,15 +67,15 @@ int main(int argc, char **argv) {
             // Wait out the last sound and let the device sleep, as the game does; then close it,
             // telling it that the time to do so has come.
             std::this_thread::sleep_for(std::chrono::milliseconds(80));
-            arreterSiSilence(ms());
+            son.arreterSiSilence(ms());
             if (state == 2) {
-                arreterSiSilence(ms() + 10000);
+                son.arreterSiSilence(ms() + 10000);
             }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
         waiting.store(true);
         const auto start = Clock::now();
-        jouerSon({Evenement::deplacement, 0}, ms());
+        son.jouer({Evenement::deplacement, 0}, ms());
         while (waiting.load() && Clock::now() - start < std::chrono::seconds(1)) {
             std::this_thread::sleep_for(std::chrono::microseconds(100));
         }
@@ -90,6 +91,6 @@ int main(int argc, char **argv) {
     report("event to mix, device playing:", delays[0]);
     report("event to mix, device paused:", delays[1]);
     report("event to mix, device closed:", delays[2]);
-    fermerSon();
+    son.fermer();
     return 0;
 }

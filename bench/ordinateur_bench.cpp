@@ -7,11 +7,8 @@
 //   bench_ordinateur temps LEVEL                 decision median M p99 P (microseconds)
 #include "bareme.h"
 #include "hasard.h"
-#include "joueurs.h"
 #include "match.h"
 #include "ordinateur.h"
-#include "pilotes.h"
-#include "seance.h"
 
 #include <algorithm>
 #include <chrono>
@@ -77,33 +74,36 @@ int solo(Niveau niveau, std::uint32_t graine, long limite) {
     return 0;
 }
 
+// A match between two computers, each driven here at its level's rate on its own seed, through
+// the match's one entry for actions; the match itself runs no computer of its own.
 int duel(Niveau gauche, Niveau droite, std::uint32_t graine) {
     constexpr long piecesMax = 100000;
     debut = graine;
     millisecondes = 0;
-    choisirPilote(0, {true, gauche});
-    choisirPilote(1, {true, droite});
-    nouveauMatch();
+    Plateaux plateaux;
+    Match match(plateaux);
+    match.nouveauMatch();
     Ordinateur ordinateurs[2] = {Ordinateur(gauche, graine), Ordinateur(droite, graine + 1)};
     const int intervalles[2] = {profil(gauche).intervalle, profil(droite).intervalle};
     std::int64_t gravite = 1000, coups[2] = {intervalles[0], intervalles[1]};
-    auto pieces = [] { return static_cast<long>(joueur1.getPosees()) + joueur2.getPosees(); };
-    while (verdict() == Verdict::enCours && pieces() < piecesMax) {
+    auto pieces = [&] {
+        return static_cast<long>(plateaux.gauche.getPosees()) + plateaux.droite.getPosees();
+    };
+    while (match.verdict() == Verdict::enCours && pieces() < piecesMax) {
         const std::int64_t prochain = std::min({gravite, coups[0], coups[1]});
         millisecondes = prochain;
         if (gravite == prochain) {
-            seconde();
+            match.seconde(millisecondes);
             gravite += 1000;
             continue;
         }
         const int n = coups[0] == prochain ? 0 : 1;
-        if (const std::optional<Action> action =
-                ordinateurs[n].prochaineAction(n == 0 ? joueur1 : joueur2)) {
-            agir(n, *action);
+        if (const std::optional<Action> action = ordinateurs[n].prochaineAction(match.jeu(n))) {
+            match.agir(n, *action);
         }
         coups[n] += intervalles[n];
     }
-    const Verdict issue = verdict();
+    const Verdict issue = match.verdict();
     const char *vainqueur = issue == Verdict::gagneGauche   ? "left"
                             : issue == Verdict::gagneDroite ? "right"
                                                             : "draw";

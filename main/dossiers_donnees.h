@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// Where the game's data files (its pictures, later its sounds) are looked for, in this order: the
+// Where the game's data files (its pictures and its sounds) are looked for, in this order: the
 // working folder, as the game always read them; then the installed data folders found from the
 // executable, ../share/cubefall and ../share/games/cubefall beside its bin/ or games/ folder, so
 // that an installed game starts from any folder. The working folder is the empty path: a file

@@ -94,7 +94,7 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
              // The line under the broken section header is still the left well's.
              EXPECT_EQ(r.puits[0].touches, (std::array<std::string, 4>{"", "e", "", "space"}));
          }},
-        {"an empty file: the design's game",
+        {"an empty file: the game's own settings",
          "",
          {},
          [](const Reglages &r) {

@@ -35,7 +35,7 @@ TEST(Projection, AuDemarrageUneFenetreDe500Sur500) {
 }
 
 // The aspect goes to GLU rounded to single precision. A window at least as wide as it is high
-// keeps the design's 60 degrees of height; a narrower one sees just high enough that the wells'
+// keeps the game's 60 degrees of height; a narrower one sees just high enough that the wells'
 // farthest side (the left well's outer side at the cubes' top, 11 units across and 19 below the
 // eye) lands on its left edge.
 TEST(Projection, RedimensionnerSuitLaFenetre) {

@@ -101,10 +101,10 @@ TEST(Keys, ArrowsMoveAndTurnTheRightPieceOnly) {
     ASSERT_TRUE(seen.seen()) << "after Up: " << seen.left.explanation << seen.right.explanation;
 }
 
-// Keys bound in the settings file act as the design's did, and the design's keys they replace
+// Keys bound in the settings file act as the default keys did, and the default keys they replace
 // no longer act. The turn comes last, so that the picture with the piece turned is the one after
 // every key.
-TEST(Keys, KeysBoundInTheSettingsFileReplaceTheDesigns) {
+TEST(Keys, KeysBoundInTheSettingsFileReplaceTheDefaults) {
     Playing playing;
     ASSERT_TRUE(startAndFindPieces(playing, "bound-start",
                                    "[left well]\nleft = j\n[right well]\nright = Home\n"));
