@@ -7,7 +7,9 @@
 // card, and with no audio device at all (a driver that does not exist), so the difference is what
 // sound costs; the others run without sound. The contenders take turns, round after round, so that
 // they share the machine's moods; the X server's share during each run is reported beside the
-// program's.
+// program's. With CUBEFALL_GAME_AVANT naming another build of the game (the last commit before a
+// change, say), that game takes its turns too, quiet and with the computer at Hard, so that a
+// change is weighed side by side.
 #include "game.h"
 #include "process_cpu.h"
 
@@ -106,7 +108,7 @@ double median(std::vector<double> values) {
 
 int main(int argc, char **argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2;
-    const std::vector<Contender> contenders = {
+    std::vector<Contender> contenders = {
         {"game", CUBEFALL_GAME},
         {"game with sound", CUBEFALL_GAME, "dummy"},
         {"game drawing every frame", CUBEFALL_GAME_EVERY_FRAME},
@@ -114,6 +116,11 @@ int main(int argc, char **argv) {
         {computerHard, CUBEFALL_GAME, "nonexistent", {"F4", "F4", "F4"}},
         {withPad, CUBEFALL_GAME, "nonexistent", {}, true},
     };
+    if (const char *avant = std::getenv("CUBEFALL_GAME_AVANT")) {
+        contenders.push_back({"game before", avant});
+        contenders.push_back(
+            {"game before, computer Hard at the right", avant, "nonexistent", {"F4", "F4", "F4"}});
+    }
     const auto server = xServerPid();
     if (!server) {
         std::fprintf(stderr, "no X server process found for DISPLAY: run under xvfb-run\n");

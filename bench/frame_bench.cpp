@@ -100,7 +100,7 @@ void fill(partie &game) {
 // so the frame's wait returns at once.
 void drawFrame() {
     dernierTemps = static_cast<std::uint32_t>(glutGet(GLUT_ELAPSED_TIME)) - intervalleImage;
-    dessinerImage({vue, match, liaisons, copieSol, avis});
+    dessinerImage({vue, match, liaisons, copieSol, avis, false, std::nullopt});
     glFinish();
 }
 

@@ -10,12 +10,14 @@
 #include "minuterie.h"
 #include "projection.h"
 #include "reglages_du_jeu.h"
+#include "reseau_du_jeu.h"
 #include "reveils_glut.h"
 #include "textures.h"
 
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,6 +45,20 @@ int demarrer(int argc, char **argv) {
         return 2;
     case LigneCommande::Suite::jouer:
         break;
+    }
+
+    // The network's port and the host's name too, so that a port in use or a name unknown is
+    // said before any window opens.
+    std::unique_ptr<Hote> hote;
+    std::unique_ptr<Invite> invite;
+    std::string erreur;
+    if (ligne.heberger && !(hote = Hote::ouvrir(*ligne.heberger, erreur))) {
+        std::fprintf(stderr, "cubefall: %s\n", erreur.c_str());
+        return 1;
+    }
+    if (ligne.rejoindre && !(invite = Invite::rejoindre(*ligne.rejoindre, erreur))) {
+        std::fprintf(stderr, "cubefall: %s for --join\nTry 'cubefall --help'.\n", erreur.c_str());
+        return 2;
     }
 
     // Asked before glutInit, so that a -geometry on the command line still wins.
@@ -94,6 +110,12 @@ int demarrer(int argc, char **argv) {
         j.pleinEcran.basculer();
     }
     suivreReglages();
+    if (hote) {
+        heberger(std::move(hote));
+    }
+    if (invite) {
+        rejoindre(std::move(invite));
+    }
 
     glEnable(GL_TEXTURE_2D);
     glPolygonMode(GL_FRONT, GL_FILL);

@@ -6,14 +6,15 @@
 #include "jeu.h"
 #include "projection.h"
 #include "reglages_du_jeu.h"
+#include "reseau_du_jeu.h"
 #include "reveils_glut.h"
 
 #include <GL/freeglut.h>
 
 static_assert(toucheF2 == GLUT_KEY_F2 && toucheF3 == GLUT_KEY_F3 && toucheF4 == GLUT_KEY_F4 &&
-                  toucheF11 == GLUT_KEY_F11 && toucheGauche == GLUT_KEY_LEFT &&
-                  toucheHaut == GLUT_KEY_UP && toucheDroite == GLUT_KEY_RIGHT &&
-                  toucheBas == GLUT_KEY_DOWN,
+                  toucheF5 == GLUT_KEY_F5 && toucheF6 == GLUT_KEY_F6 && toucheF11 == GLUT_KEY_F11 &&
+                  toucheGauche == GLUT_KEY_LEFT && toucheHaut == GLUT_KEY_UP &&
+                  toucheDroite == GLUT_KEY_RIGHT && toucheBas == GLUT_KEY_DOWN,
               "the match's key codes are GLUT's");
 
 namespace {
@@ -34,6 +35,11 @@ void enfoncer(Touche touche) {
 } // namespace
 
 void toucheGlut(unsigned char touche, int, int) {
+    // While the address is typed, the keys are the field's.
+    if (saisir(touche)) {
+        signalerChangement();
+        return;
+    }
     enfoncer({false, touche});
 }
 
@@ -42,6 +48,9 @@ void toucheRelacheeGlut(unsigned char touche, int, int) {
 }
 
 void toucheSpecialeGlut(int touche, int, int) {
+    if (jeu().saisie && touche != toucheF11) {
+        return;
+    }
     enfoncer({true, touche});
 }
 

@@ -3,6 +3,7 @@
 #include "clavier.h"
 #include "horloge.h"
 #include "jeu.h"
+#include "reseau_du_jeu.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ constexpr std::int64_t dureeAvis = 1500;
 void executer(Geste geste) {
     Jeu &j = jeu();
     const std::int64_t t = maintenant();
-    if (appliquerGeste(j.match, geste, t)) {
+    if (executerEnReseau(geste) || appliquerGeste(j.match, geste, t)) {
         return;
     }
     switch (geste) {
@@ -30,6 +31,12 @@ void executer(Geste geste) {
         break;
     case Geste::pleinEcran:
         j.pleinEcran.basculer();
+        break;
+    case Geste::heberger:
+        heberger();
+        break;
+    case Geste::rejoindre:
+        ouvrirSaisie();
         break;
     default:
         break;

@@ -7,6 +7,8 @@
 #include "copie_sol.h"
 #include "deroulement.h"
 #include "fichier_reglages.h"
+#include "hote.h"
+#include "invite.h"
 #include "joueurs.h"
 #include "manettes.h"
 #include "match.h"
@@ -16,11 +18,15 @@
 #include "son_du_jeu.h"
 #include "vue.h"
 
+#include <array>
+#include <cstdint>
+#include <memory>
 #include <optional>
+#include <string>
 
 // Everything the running game holds: the match of the two global games, the keys, the wake-ups,
-// the view, the sound, the pads, full screen and the settings file. GLUT's callbacks take no data
-// of their own: they reach the game here.
+// the view, the sound, the pads, full screen, the settings file and network play. GLUT's callbacks
+// take no data of their own: they reach the game here.
 struct Jeu {
     Match match{joueur1, joueur2, seuil1, seuil2};
     ClavierJeu clavier{match};
@@ -36,6 +42,16 @@ struct Jeu {
     FichierReglages reglages;
     // What the settings file was last told: what changes in play is written against it.
     std::optional<Choix> ecrit;
+
+    // Network play: this machine hosts the match, or joins one (its match then mirrors the
+    // host's). Who played each well before, kept for the settings. F5's port and F6's address,
+    // and F6's field while it is open.
+    std::unique_ptr<Hote> hote;
+    std::unique_ptr<Invite> invite;
+    std::optional<std::array<Pilote, 2>> pilotesLocaux;
+    std::uint16_t portReseau = portParDefaut;
+    std::string derniereAdresse;
+    std::optional<std::string> saisie;
 };
 
 // The one game of the process, made at its first use.

@@ -38,6 +38,8 @@ enum Option {
     optionGauche,
     optionDroite,
     optionMuet,
+    optionHeberger,
+    optionRejoindre,
 };
 
 constexpr struct option optionsLongues[] = {
@@ -47,6 +49,8 @@ constexpr struct option optionsLongues[] = {
     {"left", required_argument, nullptr, optionGauche},
     {"right", required_argument, nullptr, optionDroite},
     {"mute", no_argument, nullptr, optionMuet},
+    {"host", optional_argument, nullptr, optionHeberger},
+    {"join", required_argument, nullptr, optionRejoindre},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -62,6 +66,8 @@ constexpr Usage usages[] = {
     {"    --right=KIND", "who plays the right well: player, or computer[:LEVEL]"},
     {"", "LEVEL is easy, medium (the default), hard or expert"},
     {"    --mute", "start with the sound off"},
+    {"    --host[=PORT]", "host a match over the network, on PORT (7800 by default)"},
+    {"    --join=HOST[:PORT]", "join the match hosted at HOST (a name or an IPv4 address)"},
     {"-geometry WxH+X+Y", "the window's size and place (GLUT)"},
     {"-display DISPLAY", "the X display to open (GLUT)"},
     {"-iconic", "start iconified (GLUT)"},
@@ -145,6 +151,26 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
             lue.demandes.pilotes[option == optionGauche ? 0 : 1] = pilote;
             break;
         }
+        case optionHeberger: {
+            const std::optional<std::uint16_t> port =
+                optarg != nullptr ? lirePort(optarg) : std::optional<std::uint16_t>(portParDefaut);
+            if (!port) {
+                return echec(lue, "invalid port '" + std::string(optarg) +
+                                      "' for --host: a number from 1 to 65535");
+            }
+            lue.heberger = port;
+            break;
+        }
+        case optionRejoindre: {
+            const std::optional<AdresseJeu> adresse = lireAdresse(optarg);
+            if (!adresse) {
+                return echec(lue, "invalid address '" + std::string(optarg) +
+                                      "' for --join: HOST or HOST:PORT, HOST a name or an IPv4 "
+                                      "address, PORT from 1 to 65535");
+            }
+            lue.rejoindre = adresse;
+            break;
+        }
         case ':':
             return echec(lue, "option '" + std::string(dite) + "' requires an argument");
         default:
@@ -164,6 +190,9 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
     if (optind < nombre) {
         return echec(lue, "unexpected argument '" + std::string(arguments[optind]) + "'");
     }
+    if (lue.heberger && lue.rejoindre) {
+        return echec(lue, "--host and --join cannot be used together");
+    }
     return lue;
 }
 
@@ -172,7 +201,7 @@ std::string texteAide() {
                         "Two players, two wells, falling cubes: full rows vanish and send garbage "
                         "to the other well.\n\nOptions:\n";
     for (const Usage &u : usages) {
-        texte += "  " + colonne(u.option, 20) + u.effet + '\n';
+        texte += "  " + colonne(u.option, 24) + u.effet + '\n';
     }
     const std::optional<std::filesystem::path> reglages = cheminReglages();
     texte += "\nSettings file: " +

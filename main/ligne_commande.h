@@ -1,5 +1,6 @@
 #pragma once
 
+#include "adresse.h"
 #include "choix.h"
 #include "pilotes.h"
 
@@ -21,6 +22,9 @@ struct LigneCommande {
 
     // Full screen, the sound, who plays each well, when the command line says so.
     DemandesLigne demandes;
+    // Host a match over the network on this port, or join the one at this address.
+    std::optional<std::uint16_t> heberger;
+    std::optional<AdresseJeu> rejoindre;
     // The program's name, then GLUT's own options with their values, in their order.
     std::vector<std::string> argumentsGlut;
 };

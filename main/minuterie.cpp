@@ -2,6 +2,7 @@
 
 #include "horloge.h"
 #include "jeu.h"
+#include "reseau_du_jeu.h"
 #include "reveils_glut.h"
 
 #include <GL/freeglut.h>
@@ -9,6 +10,9 @@
 void minuterie(int) {
     // Re-armed first, so the heartbeat keeps going whatever happens below.
     glutTimerFunc(1000, minuterie, 0);
-    jeu().match.seconde(maintenant());
+    // Over the network the host's match alone steps, once its player is there.
+    if (matchIci()) {
+        jeu().match.seconde(maintenant());
+    }
     signalerChangement();
 }

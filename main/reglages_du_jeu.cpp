@@ -15,8 +15,11 @@ void dire(const std::string &message) {
     std::fprintf(stderr, "%s\n", message.c_str());
 }
 
+// Over the network, who plays each well is the network's: the player's own choices stand.
 Choix choixActuels(const Jeu &j) {
-    return {{j.match.pilote(0), j.match.pilote(1)}, !j.son.coupe(), j.pleinEcran.actif()};
+    const std::array<Pilote, 2> pilotes =
+        j.pilotesLocaux.value_or(std::array<Pilote, 2>{j.match.pilote(0), j.match.pilote(1)});
+    return {{pilotes[0], pilotes[1]}, !j.son.coupe(), j.pleinEcran.actif()};
 }
 
 } // namespace
@@ -34,6 +37,8 @@ Reglages chargerReglages() {
     for (const std::string &message : messages) {
         dire(message);
     }
+    j.portReseau = lecture.reglages.port;
+    j.derniereAdresse = lecture.reglages.adresse;
     return lecture.reglages;
 }
 

@@ -5,6 +5,7 @@
 #include "gestes_du_jeu.h"
 #include "horloge.h"
 #include "jeu.h"
+#include "reseau_du_jeu.h"
 #include "scene.h"
 
 #include <GL/freeglut.h>
@@ -37,6 +38,10 @@ void reveiller(int jeton) {
             executer(geste);
         }
     }
+    const std::optional<std::int64_t> service = prochainServiceReseau(t);
+    if (service && *service <= t) {
+        change = servirReseau(t) || change;
+    }
     change = j.match.avancer(t) || change;
     // The notice's time up is a change too: a frame without it.
     const std::optional<std::int64_t> avis = j.avis.fin();
@@ -65,19 +70,20 @@ void planifier() {
     const Reveil::Plan plan =
         j.reveil.planifier(t, rotationActive && !j.match.enPause(), dernierTemps,
                            {j.match.prochaineEcheance(t), j.manettes.prochaineLecture(t),
-                            j.son.fin(), avis});
+                            j.son.fin(), avis, prochainServiceReseau(t)});
     if (plan.imageMaintenant) {
         glutPostRedisplay();
     }
     if (plan.reveil) {
-        glutTimerFunc(static_cast<unsigned>(std::max<std::int64_t>(*plan.reveil - t, 0)),
-                      reveiller, plan.jeton);
+        glutTimerFunc(static_cast<unsigned>(std::max<std::int64_t>(*plan.reveil - t, 0)), reveiller,
+                      plan.jeton);
     }
 }
 
 void afficherImage() {
     Jeu &j = jeu();
     j.reveil.imageDessinee();
-    dessinerImage({j.vue, j.match, j.clavier.liaisons(), j.copieSol, j.avis});
+    dessinerImage(
+        {j.vue, j.match, j.clavier.liaisons(), j.copieSol, j.avis, j.clavier.seul(), j.saisie});
     planifier();
 }

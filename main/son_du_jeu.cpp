@@ -2,6 +2,21 @@
 
 #include "horloge.h"
 
+bool SonDuJeu::mouvementPredit(const Fait &fait) const {
+    const bool mouvement = fait.quoi == Evenement::deplacement ||
+                           fait.quoi == Evenement::rotation ||
+                           fait.quoi == Evenement::rotationRefusee;
+    return predit_ && fait.puits == *predit_ && mouvement;
+}
+
 void SonDuJeu::entendre(const Fait &fait) {
-    son_.jouer(fait, maintenant());
+    if (!predit_ || mouvementPredit(fait)) {
+        son_.jouer(fait, maintenant());
+    }
+}
+
+void SonDuJeu::entendreHote(const Fait &fait) {
+    if (!mouvementPredit(fait)) {
+        son_.jouer(fait, maintenant());
+    }
 }

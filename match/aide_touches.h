@@ -17,5 +17,6 @@ struct GroupeAide {
     std::vector<LigneAide> lignes;
 };
 
-// The left player's keys, the right player's, the keys both share, then a gamepad's buttons.
-std::vector<GroupeAide> aideTouches(const Liaisons &liaisons);
+// The left player's keys, the right player's, the keys both share, then a gamepad's buttons. In a
+// match over the network, `unJoueur`: both sets of keys play this machine's well.
+std::vector<GroupeAide> aideTouches(const Liaisons &liaisons, bool unJoueur = false);

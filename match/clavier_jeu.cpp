@@ -10,8 +10,8 @@ namespace {
 // Letters count the same in either case, accented ones too (é on a French keyboard).
 Touche minuscule(Touche touche) {
     const int c = touche.code;
-    const bool majuscule = !touche.speciale && ((c >= 'A' && c <= 'Z') ||
-                                                (c >= 0xC0 && c <= 0xDE && c != 0xD7));
+    const bool majuscule =
+        !touche.speciale && ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7));
     return majuscule ? Touche{false, c + 0x20} : touche;
 }
 
@@ -33,10 +33,29 @@ std::optional<Geste> ClavierJeu::enfoncer(Touche touche, Instant maintenant) {
     if (suite && match_.verdict() != Verdict::enCours) {
         return Geste::matchSuivant;
     }
-    if (const std::optional<Commande> commande = liaisons_.commandeDe(touche)) {
+    std::optional<Commande> commande = liaisons_.commandeDe(touche);
+    if (commande && seul_) {
+        if (!puitsSeul_) {
+            return std::nullopt;
+        }
+        commande->puits = *puitsSeul_;
+    }
+    if (commande) {
         match_.enfoncer(Source{true, touche}, *commande, maintenant);
     }
     return std::nullopt;
+}
+
+void ClavierJeu::jouerSeul(std::optional<int> puits) {
+    toutRelacher();
+    seul_ = true;
+    puitsSeul_ = puits;
+}
+
+void ClavierJeu::jouerADeux() {
+    toutRelacher();
+    seul_ = false;
+    puitsSeul_.reset();
 }
 
 void ClavierJeu::relacher(Touche touche) {

@@ -20,6 +20,13 @@ public:
     void lier(const Liaisons &liaisons) { liaisons_ = liaisons; }
     const Liaisons &liaisons() const { return liaisons_; }
 
+    // In a match over the network one person plays at each machine: every player's key (either
+    // set) plays this machine's well, or, for a machine that watches or waits, none.
+    void jouerSeul(std::optional<int> puits);
+    // Each set of keys plays its own well again.
+    void jouerADeux();
+    bool seul() const { return seul_; }
+
     std::optional<Geste> enfoncer(Touche touche, Instant maintenant);
     void relacher(Touche touche);
     // Every key counts as released: the window lost the keyboard or was hidden, so the releases
@@ -29,6 +36,8 @@ public:
 private:
     Match &match_;
     Liaisons liaisons_;
+    bool seul_ = false;
+    std::optional<int> puitsSeul_;
     // Every key down, repeating or not.
     std::vector<Touche> enfoncees_;
 };

@@ -5,6 +5,8 @@
 constexpr int toucheF2 = 2;
 constexpr int toucheF3 = 3;
 constexpr int toucheF4 = 4;
+constexpr int toucheF5 = 5;
+constexpr int toucheF6 = 6;
 constexpr int toucheF11 = 11;
 constexpr int toucheGauche = 100;
 constexpr int toucheHaut = 101;

@@ -23,6 +23,8 @@ bool appliquerGeste(Match &match, Geste geste, std::int64_t maintenant) {
     case Geste::balancement:
     case Geste::son:
     case Geste::pleinEcran:
+    case Geste::heberger:
+    case Geste::rejoindre:
         return false;
     }
     return false;

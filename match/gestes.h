@@ -14,6 +14,8 @@ enum class Geste {
     matchSuivant,  // Return, Space, a pad's Back: the next match, once this one is over
     piloteGauche,  // F3: who plays the left well, one step on
     piloteDroite,  // F4
+    heberger,      // F5: host a match over the network
+    rejoindre,     // F6: join a match over the network
 };
 
 class Match;

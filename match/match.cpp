@@ -171,8 +171,37 @@ void Match::agir(int puits, Action action) {
     if (puits_[puits].pilote.ordinateur) {
         return;
     }
-    const Observation vue(*this, Intention{puits, action});
-    jouer(puits, action);
+    {
+        const Observation vue(*this, Intention{puits, action});
+        jouer(puits, action);
+    }
+    if (suiviActions_ && !pause_ && !jeu(1 - puits).getFini()) {
+        suiviActions_(puits, action);
+    }
+}
+
+void Match::rejouer(int puits, Action action) {
+    if (!pause_ && !jeu(1 - puits).getFini()) {
+        appliquer(jeu(puits), action);
+    }
+}
+
+Match::Seance Match::seance() const {
+    return {pause_, {victoires_[0], victoires_[1]}, numero_, {seuil(0), seuil(1)}};
+}
+
+void Match::adopter(const Seance &seance) {
+    if (seance.pause != pause_ || seance.numero != numero_) {
+        arreterRepetitions();
+    }
+    pause_ = seance.pause;
+    victoires_[0] = seance.victoires[0];
+    victoires_[1] = seance.victoires[1];
+    numero_ = seance.numero;
+    *seuils_[0] = seance.seuils[0];
+    *seuils_[1] = seance.seuils[1];
+    // The tally came with the sitting: a match over here is not counted again.
+    issueComptee_ = verdict() != Verdict::enCours;
 }
 
 void Match::enfoncer(const Source &source, Commande commande, Instant maintenant) {
@@ -221,8 +250,7 @@ bool Match::repeter(const Source &source) {
         return false;
     }
     const Commande commande = tenue->commande;
-    if (commande.action == Action::descendre &&
-        jeu(commande.puits).getPosees() != tenue->posees) {
+    if (commande.action == Action::descendre && jeu(commande.puits).getPosees() != tenue->posees) {
         return false;
     }
     agir(commande.puits, commande.action);

@@ -8,6 +8,7 @@
 #include "pilotes.h"
 #include "repetition.h"
 
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -46,6 +47,11 @@ public:
     int seuil(int puits) const { return *seuils_[puits]; }
 
     void ecouter(EcouteurMatch &ecouteur);
+    // Told each action of a player's that the match takes (not the computer's): a machine that
+    // mirrors another's match sends them on.
+    void suivreActions(std::function<void(int puits, Action action)> suivi) {
+        suiviActions_ = std::move(suivi);
+    }
 
     // The sitting. While paused, the one-second steps and the players' actions do nothing, and
     // held actions stop.
@@ -65,6 +71,21 @@ public:
     bool matchSuivant();
     // Counts a finished match in the tally, once; for a caller that changes the games itself.
     void compterIssue();
+
+    // What the sitting stands at, besides the games, for a machine that mirrors another's match.
+    struct Seance {
+        bool pause = false;
+        int victoires[2] = {0, 0};
+        unsigned numero = 0;
+        int seuils[2] = {0, 0};
+    };
+    Seance seance() const;
+    // The mirror takes the sitting as the other machine has it. Held actions stop with a pause or
+    // a new match, as they do there.
+    void adopter(const Seance &seance);
+    // An action played again as the match plays it, with nothing told: for a machine that
+    // predicts its own well on top of another's state.
+    void rejouer(int puits, Action action);
 
     // Who plays each well. A new match keeps them; a computer changed looks at its well afresh.
     const Pilote &pilote(int puits) const { return puits_[puits].pilote; }
@@ -95,7 +116,8 @@ public:
     // What is due by now. True when it may have changed the picture.
     bool avancer(Instant maintenant);
 
-    // After the verdict of a match the computer played at both wells, the next one starts by itself.
+    // After the verdict of a match the computer played at both wells, the next one starts by
+    // itself.
     static constexpr Instant attenteDemo = 5000;
 
 private:
@@ -126,6 +148,7 @@ private:
     partie *jeux_[2];
     int *seuils_[2];
     std::vector<EcouteurMatch *> ecouteurs_;
+    std::function<void(int, Action)> suiviActions_;
     int observationsOuvertes_ = 0;
     unsigned numero_ = 0;
     bool pause_ = false;

@@ -12,5 +12,8 @@ Pilote piloteSuivant(Pilote p) {
 }
 
 std::string nomPilote(Pilote p) {
+    if (p.reseau != Pilote::Reseau::non) {
+        return p.reseau == Pilote::Reseau::ici ? "You" : "Network";
+    }
     return p.ordinateur ? std::string("Computer \u00B7 ") + nomNiveau(p.niveau) : "Player";
 }

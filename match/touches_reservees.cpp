@@ -2,7 +2,7 @@
 
 #include "codes_touches.h"
 
-const ToucheReservee touchesReservees[8] = {
+const ToucheReservee touchesReservees[10] = {
     {{false, 'l'}, "l", Geste::balancement},
     {{false, 'p'}, "p", Geste::pause},
     {{false, 'm'}, "m", Geste::son},
@@ -10,6 +10,8 @@ const ToucheReservee touchesReservees[8] = {
     {{true, toucheF2}, "F2", Geste::nouveauMatch},
     {{true, toucheF3}, "F3", Geste::piloteGauche},
     {{true, toucheF4}, "F4", Geste::piloteDroite},
+    {{true, toucheF5}, "F5", Geste::heberger},
+    {{true, toucheF6}, "F6", Geste::rejoindre},
     {{true, toucheF11}, "F11", Geste::pleinEcran},
 };
 

@@ -6,6 +6,7 @@ namespace {
 
 constexpr const char *sectionJeu = "game";
 constexpr const char *sectionManettes = "pads";
+constexpr const char *sectionReseau = "network";
 constexpr const char *sectionsPuits[] = {"left well", "right well"};
 // In the order of the actions: move left, move right, turn, down.
 constexpr const char *clesTouches[] = {"left", "right", "turn", "down"};
@@ -22,7 +23,8 @@ struct Etat {
 };
 
 bool sectionConnue(const std::string &section) {
-    if (memeNom(section, sectionJeu) || memeNom(section, sectionManettes)) {
+    if (memeNom(section, sectionJeu) || memeNom(section, sectionManettes) ||
+        memeNom(section, sectionReseau)) {
         return true;
     }
     return memeNom(section, sectionsPuits[0]) || memeNom(section, sectionsPuits[1]);
@@ -69,6 +71,25 @@ void lireReglagePuits(Etat &etat, ReglagesPuits &puits, const std::string &cle,
                   "' (a well has controller, left, right, turn and down)");
 }
 
+void lireReglageReseau(Etat &etat, Reglages &reglages, const std::string &cle,
+                       const std::string &valeur) {
+    if (memeNom(cle, "port")) {
+        if (const std::optional<std::uint16_t> port = lirePort(valeur)) {
+            reglages.port = *port;
+        } else {
+            etat.signaler("port must be a number from 1 to 65535, not '" + valeur + "'");
+        }
+    } else if (memeNom(cle, "address")) {
+        if (lireAdresse(valeur)) {
+            reglages.adresse = valeur;
+        } else {
+            etat.signaler("address must be HOST or HOST:PORT, not '" + valeur + "'");
+        }
+    } else {
+        etat.signaler("unknown setting '" + cle + "' (the network has port and address)");
+    }
+}
+
 void lireReglage(Etat &etat, const std::string &section, const std::string &cle,
                  const std::string &valeur) {
     Reglages &reglages = etat.lecture.reglages;
@@ -77,6 +98,10 @@ void lireReglage(Etat &etat, const std::string &section, const std::string &cle,
             lireReglagePuits(etat, reglages.puits[puits], cle, valeur);
             return;
         }
+    }
+    if (memeNom(section, sectionReseau)) {
+        lireReglageReseau(etat, reglages, cle, valeur);
+        return;
     }
     if (memeNom(section, sectionManettes)) {
         if (!memeNom(cle, "swap")) {
@@ -118,8 +143,9 @@ LectureReglages lireReglages(const std::string &texte, const std::string &nomFic
     for (const LectureIni::Section &section : lue.sections) {
         if (!sectionConnue(section.nom)) {
             etat.messages.emplace_back(
-                section.ligne, "unknown section [" + section.nom +
-                                   "] (there are [game], [left well], [right well] and [pads])");
+                section.ligne,
+                "unknown section [" + section.nom +
+                    "] (there are [game], [left well], [right well], [pads] and [network])");
         }
     }
     for (const LectureIni::Reglage &reglage : lue.reglages) {
@@ -160,6 +186,10 @@ Changement changementPilote(int puits, Pilote pilote) {
 
 Changement changementSon(bool son) {
     return {sectionJeu, "sound", son ? "on" : "off"};
+}
+
+Changement changementAdresse(const std::string &adresse) {
+    return {sectionReseau, "address", adresse};
 }
 
 Changement changementPleinEcran(bool pleinEcran) {

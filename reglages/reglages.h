@@ -1,5 +1,6 @@
 #pragma once
 
+#include "adresse.h"
 #include "ecriture_ini.h"
 #include "lignes_ini.h"
 #include "pilotes.h"
@@ -28,10 +29,16 @@
 //   [pads]
 //   swap = off
 //
+//   [network]
+//   port = 7800
+//   address = friend.example.org:7800
+//
 // Keys are X keysym names, for move left, move right, turn and down in that order; a key the
 // file does not name keeps its default (the left player's by their place on the keyboard, the
 // right player's arrows). The swaying camera is not among them: each run starts without it.
 // With the pads swapped, the first gamepad connected plays the right well, the second the left.
+// The network's port is the one F5 hosts on; its address the last one joined with F6, which F6
+// offers again.
 struct ReglagesPuits {
     Pilote pilote;
     std::array<std::string, 4> touches; // empty: the default
@@ -42,6 +49,8 @@ struct Reglages {
     bool son = true;
     bool pleinEcran = false;
     bool echangerManettes = false;
+    std::uint16_t port = portParDefaut;
+    std::string adresse;
 };
 
 // Why a key name cannot be bound ("no such key", "p pauses the game"), or empty when it can.
@@ -66,3 +75,4 @@ std::optional<Pilote> lirePiloteReglage(const std::string &mot);
 Changement changementPilote(int puits, Pilote pilote);
 Changement changementSon(bool son);
 Changement changementPleinEcran(bool pleinEcran);
+Changement changementAdresse(const std::string &adresse);

@@ -10,7 +10,7 @@ std::optional<std::string> Avis::aMontrer(std::int64_t debutImage) {
         jusqua_.reset();
     }
     if (!jusqua_) {
-        return std::nullopt;
+        return permanent_;
     }
     return texte_;
 }

@@ -5,10 +5,12 @@
 #include <string>
 
 // A short notice over the picture ("Sound off"), until a time on the game's clock in
-// milliseconds. A new one replaces the last.
+// milliseconds. A new one replaces the last. Under it, a standing notice (the network's state),
+// shown whenever no short one is.
 class Avis {
 public:
     void afficher(const std::string &texte, std::int64_t jusqua);
+    void fixer(std::optional<std::string> texte) { permanent_ = std::move(texte); }
 
     // The notice for a frame that begins at `debutImage`: none once its time has come, and then
     // it is forgotten.
@@ -20,4 +22,5 @@ public:
 private:
     std::string texte_;
     std::optional<std::int64_t> jusqua_;
+    std::optional<std::string> permanent_;
 };

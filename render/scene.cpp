@@ -4,7 +4,6 @@
 #include "clavier.h"
 #include "joueurs.h"
 #include "sol.h"
-#include "surimpression.h"
 #include "textures.h"
 
 #include <GL/freeglut.h>
@@ -72,6 +71,8 @@ void dessinerImage(const Image &image) {
     glBindTexture(GL_TEXTURE_2D, textureMetal);
     image.copieSol.poser(image.vue, rotationActive);
     dessinerPuits(image.match.jeu(0), image.match.jeu(1));
-    dessinerSurimpression(image.vue, image.match, image.liaisons, image.avis.aMontrer(dernierTemps));
+    dessinerSurimpression(
+        image.vue, image.match,
+        {image.liaisons, image.unJoueur, image.avis.aMontrer(dernierTemps), image.saisie});
     glutSwapBuffers();
 }

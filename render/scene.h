@@ -4,6 +4,7 @@
 #include "copie_sol.h"
 #include "liaisons.h"
 #include "match.h"
+#include "surimpression.h"
 #include "vue.h"
 
 // Camera sway: the tilt rocks between -30 and 30 degrees, the spin grows a degree a frame.
@@ -16,14 +17,16 @@ extern double angleRotation;
 void affichage();
 
 // What one frame of the running game shows and draws with: the match (its two wells, and flat
-// over them the scores, the verdict, the pause with the keys as bound), a notice, and the floor
-// laid from its copy.
+// over them the scores, the verdict, the pause with the keys as bound), a notice, the address
+// being typed to join a match, and the floor laid from its copy.
 struct Image {
     const Vue &vue;
     Match &match;
     const Liaisons &liaisons;
     CopieSol &copieSol;
     Avis &avis;
+    bool unJoueur = false;
+    std::optional<std::string> saisie = std::nullopt;
 };
 
 // The same frame as affichage's, with all that on top. A paused match holds the sway where it is.

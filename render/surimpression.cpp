@@ -58,8 +58,7 @@ void panneau(float centreX, float centreY, float largeur, float hauteur) {
 class Surimpression {
 public:
     explicit Surimpression(const Vue &vue)
-        : vue_(vue),
-          pixels_(static_cast<float>(std::max(vue.hauteur, 1)) / hauteurReference),
+        : vue_(vue), pixels_(static_cast<float>(std::max(vue.hauteur, 1)) / hauteurReference),
           largeur_(static_cast<float>(vue.largeur) / pixels_),
           hauteur_(static_cast<float>(vue.hauteur) / pixels_) {}
 
@@ -68,8 +67,9 @@ public:
 
     void scores(const Match &match) const;
     void verdict(const Match &match, Verdict issue) const;
-    void pause(const Liaisons &liaisons) const;
+    void pause(const Liaisons &liaisons, bool unJoueur) const;
     void avis(const std::string &texte) const;
+    void saisie(const std::string &texte) const;
 
 private:
     float largeurTexte(Police police, const std::string &texte) const {
@@ -90,8 +90,7 @@ private:
         return static_cast<float>(std::tan(vue_.champ * 3.14159265358979323846 / 360));
     }
     float ecranX(float x, float hauteurPoint) const {
-        const float demiLargeur =
-            (20 - hauteurPoint) * tangenteDemiChamp() * largeur_ / hauteur_;
+        const float demiLargeur = (20 - hauteurPoint) * tangenteDemiChamp() * largeur_ / hauteur_;
         return (1 + (x - 10) / demiLargeur) * 0.5f * largeur_;
     }
     float ecranY(float z, float hauteurPoint) const {
@@ -175,8 +174,8 @@ void Surimpression::dessinerGroupe(const GroupeAide &groupe, const Mesure &m, fl
     }
 }
 
-void Surimpression::pause(const Liaisons &liaisons) const {
-    const std::vector<GroupeAide> groupes = aideTouches(liaisons);
+void Surimpression::pause(const Liaisons &liaisons, bool unJoueur) const {
+    const std::vector<GroupeAide> groupes = aideTouches(liaisons, unJoueur);
     std::vector<Mesure> mesures;
     for (const GroupeAide &g : groupes) {
         mesures.push_back(mesurer(g));
@@ -224,10 +223,25 @@ void Surimpression::avis(const std::string &texte) const {
     ecrireCentre(policeMoyenne, texte, centreX, 34, clair);
 }
 
+// The address being typed, in a panel over the wells' middle, the caret after it.
+void Surimpression::saisie(const std::string &texte) const {
+    const std::string invite = "Join the game at:";
+    const std::string ligne = texte + "_";
+    const std::string aide = "Return: join    Escape: cancel";
+    const float largeur =
+        std::max({largeurTexte(policeMoyenne, invite), largeurTexte(policeMoyenne, ligne),
+                  largeurTexte(policePetite, aide), 220.0f}) +
+        32;
+    const float centreX = largeur_ / 2, centreY = hauteur_ / 2;
+    panneau(centreX, centreY, largeur, 84);
+    ecrireCentre(policeMoyenne, invite, centreX, centreY + 20, titre);
+    ecrireCentre(policeMoyenne, ligne, centreX, centreY - 4, clair);
+    ecrireCentre(policePetite, aide, centreX, centreY - 28, discret);
+}
+
 } // namespace
 
-void dessinerSurimpression(const Vue &vue, const Match &match, const Liaisons &liaisons,
-                           const std::optional<std::string> &avis) {
+void dessinerSurimpression(const Vue &vue, const Match &match, const Bandeaux &bandeaux) {
     const Surimpression dessin(vue);
     // A window 500 units high, from the bottom left, and nothing of the scene's camera or sway.
     glMatrixMode(GL_PROJECTION);
@@ -244,10 +258,13 @@ void dessinerSurimpression(const Vue &vue, const Match &match, const Liaisons &l
         dessin.verdict(match, issue);
     }
     if (match.enPause()) {
-        dessin.pause(liaisons);
+        dessin.pause(bandeaux.liaisons, bandeaux.unJoueur);
     }
-    if (avis) {
-        dessin.avis(*avis);
+    if (bandeaux.saisie) {
+        dessin.saisie(*bandeaux.saisie);
+    }
+    if (bandeaux.avis) {
+        dessin.avis(*bandeaux.avis);
     }
 
     // The scene counts on texturing and a white colour when it draws the next frame.

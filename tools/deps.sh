@@ -3,7 +3,7 @@
 
 # Packages to build the game and run it.
 CUBEFALL_BUILD_PACKAGES="cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev
-  libgl1-mesa-dri libx11-dev libxtst-dev libstb-dev libsdl2-dev libsdl2-mixer-dev libinih-dev"
+  libgl1-mesa-dri libx11-dev libxtst-dev libstb-dev libsdl2-dev libsdl2-mixer-dev libinih-dev libenet-dev"
 # Packages that the Debian package's build adds: dpkg-shlibdeps (dpkg-dev), which CPack runs to
 # find the libraries the game needs, and file, which CPack uses to find the binaries to ask about.
 CUBEFALL_PACKAGE_PACKAGES="dpkg-dev file"

@@ -3,9 +3,9 @@
 #include "dossiers_donnees.h"
 #include "evenements.h"
 #include "fakegl.h"
+#include "jeu.h"
 #include "ligne_commande.h"
 #include "minuterie.h"
-#include "jeu.h"
 #include "pilotes.h"
 #include "reveils_glut.h"
 #include "scene.h"
@@ -286,6 +286,8 @@ TEST_F(Demarrage, LaLigneDeCommande) {
         }
     }
     const std::string invalide = ": player, computer or computer:easy|medium|hard|expert";
+    const std::string adresse =
+        ": HOST or HOST:PORT, HOST a name or an IPv4 address, PORT from 1 to 65535";
     struct cas {
         std::string ligne;
         int statut; // -1: the game plays
@@ -293,9 +295,11 @@ TEST_F(Demarrage, LaLigneDeCommande) {
     };
     for (const cas &c : {
              cas{"--help", 0, "Usage: cubefall [OPTION]...\n"},
-             cas{"--help", 0, "  -direct, -indirect  ask for a direct or an indirect"},
-             cas{"--help", 0, "  -gldebug            check OpenGL"},
-             cas{"--help", 0, "  -sync               make X calls synchronous"},
+             cas{"--help", 0, "  -direct, -indirect      ask for a direct or an indirect"},
+             cas{"--help", 0, "  -gldebug                check OpenGL"},
+             cas{"--help", 0, "  -sync                   make X calls synchronous"},
+             cas{"--help", 0, "      --join=HOST[:PORT]  join the match hosted at HOST"},
+             cas{"--help", 0, "    F5                host a match over the network"},
              cas{"--help", 0,
                  "Settings file: " + dossierCourant() + "/config/cubefall/cubefall.conf"},
              cas{"--left=computer -h --bogus", 0, "Usage: cubefall"},
@@ -308,6 +312,11 @@ TEST_F(Demarrage, LaLigneDeCommande) {
              cas{"--mute=yes", 2, "option '--mute' doesn't allow an argument"},
              cas{"-geometry", 2, "option '-geometry' requires an argument"},
              cas{"-- --mute", 2, "unexpected argument '--mute'"},
+             cas{"--host=0", 2, "invalid port '0' for --host: a number from 1 to 65535"},
+             cas{"--join=a:b:c", 2, "invalid address 'a:b:c' for --join" + adresse},
+             cas{"--join=no_such", 2, "invalid address 'no_such' for --join" + adresse},
+             cas{"--join", 2, "option '--join' requires an argument"},
+             cas{"--host --join=localhost", 2, "--host and --join cannot be used together"},
              cas{"-geometry 300x200 --left=computer -display :9 --right computer:expert --mute "
                  "-iconic",
                  -1,
@@ -364,7 +373,8 @@ TEST_F(Demarrage, LaLigneDeCommande) {
         const bool muet = jeu().son.coupe();
         ASSERT_EQ(fakegl::callsNamed("glutInit").size(), 1u);
         EXPECT_EQ(fakegl::callsNamed("glutInit")[0].text + "; " + jeu().match.nomPilote(0) + "; " +
-                      jeu().match.nomPilote(1) + (plein ? "; full screen" : "") + (muet ? "; mute" : ""),
+                      jeu().match.nomPilote(1) + (plein ? "; full screen" : "") +
+                      (muet ? "; mute" : ""),
                   c.attendu);
         if (plein) {
             toucheSpecialeGlut(GLUT_KEY_F11, 0, 0); // back to the window, for the next case

@@ -57,7 +57,7 @@ struct Ecran {
         ::redimensionner(largeur, hauteur);
         vue = vuePour(largeur, hauteur);
     }
-    void dessiner() { dessinerImage({vue, match, liaisons, copie, avis}); }
+    void dessiner() { dessinerImage({vue, match, liaisons, copie, avis, false, std::nullopt}); }
 };
 // Made afresh for each test.
 std::unique_ptr<Ecran> ecran;
@@ -130,7 +130,8 @@ std::vector<fakegl::Call> imageAttendue(const std::vector<double> &relectures,
     const std::vector<fakegl::Call> puits2 = fakegl::calls();
     fakegl::reset();
     if (duJeu) {
-        dessinerSurimpression(ecran->vue, ecran->match, ecran->liaisons, std::nullopt);
+        dessinerSurimpression(ecran->vue, ecran->match,
+                              {ecran->liaisons, false, std::nullopt, std::nullopt});
     }
     const std::vector<fakegl::Call> surimpression = fakegl::calls();
 
@@ -198,8 +199,8 @@ TEST_F(Scene, LeSolSeRecopieTantQueLaVueNeBougePas) {
                   dessine);
         const std::vector<fakegl::Call> copies = fakegl::callsNamed("glCopyTexSubImage2D");
         EXPECT_EQ(copies.size(), copie ? 1u : 0u);
-        EXPECT_TRUE(copies.empty() ||
-                    (copies[0].args[6] == ecran->vue.largeur && copies[0].args[7] == ecran->vue.hauteur));
+        EXPECT_TRUE(copies.empty() || (copies[0].args[6] == ecran->vue.largeur &&
+                                       copies[0].args[7] == ecran->vue.hauteur));
         ASSERT_EQ(fakegl::count("glTexEnvi") > 0, !texels.empty());
         EXPECT_TRUE(texels.empty() || coords[2].args == texels);
     }

@@ -1,0 +1,239 @@
+#include "hote.h"
+
+#include "canal.h"
+#include "miroir.h"
+
+#include <enet/enet.h>
+
+#include <algorithm>
+
+namespace {
+
+// How often ENet is serviced: often while a machine is connected (an action waits at most this
+// long), rarely while none is.
+constexpr std::int64_t serviceConnecte = 20;
+constexpr std::int64_t serviceAttente = 100;
+
+// The player, the watchers, and room for machines being told the match is full or of another
+// version.
+constexpr std::size_t connexionsMax = 1 + Hote::spectateursMax + 3;
+
+std::string portDit(std::uint16_t port) {
+    return "port " + std::to_string(port);
+}
+
+} // namespace
+
+std::unique_ptr<Hote> Hote::ouvrir(std::uint16_t port, std::string &erreur) {
+    ENetAddress adresse{};
+    adresse.host = ENET_HOST_ANY;
+    adresse.port = port;
+    ENetHost *hote = creerHoteEnet(&adresse, connexionsMax);
+    if (hote == nullptr) {
+        erreur = portDit(port) + " is already in use, or cannot be opened";
+        return nullptr;
+    }
+    return std::unique_ptr<Hote>(new Hote(hote, port));
+}
+
+Hote::Hote(ENetHost *hote, std::uint16_t port) : hote_(hote), port_(port) {}
+
+Hote::~Hote() {
+    for (const Pair &p : pairs_) {
+        enet_peer_disconnect_now(p.pair, 0);
+    }
+    enet_host_destroy(hote_);
+}
+
+std::size_t Hote::spectateurs() const {
+    return static_cast<std::size_t>(std::count_if(
+        pairs_.begin(), pairs_.end(), [](const Pair &p) { return p.accueilli && !p.joueur; }));
+}
+
+Hote::Pair *Hote::trouver(ENetPeer *pair) {
+    const auto p =
+        std::find_if(pairs_.begin(), pairs_.end(), [&](const Pair &x) { return x.pair == pair; });
+    return p == pairs_.end() ? nullptr : &*p;
+}
+
+void Hote::entendre(const Fait &fait) {
+    faits_.push_back(fait);
+}
+
+void Hote::accueillir(Pair &pair, Nouvelles &nouvelles, std::int64_t) {
+    if (etat_ != Etat::enJeu) {
+        pair.joueur = true;
+        nouvelles.nouveau = etat_ == Etat::attente;
+        nouvelles.revenu = etat_ == Etat::suspendu;
+        nouvelles.avis = nouvelles.nouveau ? "A player joined: the match begins"
+                                           : "The other player is back: p plays on";
+        etat_ = Etat::enJeu;
+        confirme_ = 0;
+        depart_.reset();
+    } else if (spectateurs() >= spectateursMax) {
+        enet_peer_disconnect_later(pair.pair, 0);
+        return;
+    } else {
+        nouvelles.avis = "A machine joined to watch";
+    }
+    envoyer(pair.pair, Accueil{pair.joueur});
+    pair.accueilli = true;
+    pair.envoye.reset();
+}
+
+void Hote::recevoir(Pair &pair, const Recu &recu, Match &match, Nouvelles &nouvelles,
+                    std::int64_t maintenant) {
+    if (std::holds_alternative<Bonjour>(recu.message) && !pair.accueilli) {
+        if (recu.version != versionProtocole) {
+            envoyer(pair.pair, Refus{});
+            enet_peer_disconnect_later(pair.pair, 0);
+            nouvelles.avis = "A game of network version " + std::to_string(recu.version) +
+                             " tried to join; this one is version " +
+                             std::to_string(versionProtocole);
+            return;
+        }
+        accueillir(pair, nouvelles, maintenant);
+        if (nouvelles.nouveau) {
+            match.nouveauMatch();
+        }
+        nouvelles.change = true;
+        return;
+    }
+    const bool duJoueur = pair.accueilli && pair.joueur && etat_ == Etat::enJeu;
+    if (const auto *action = std::get_if<ActionJoueur>(&recu.message);
+        action && duJoueur && action->numero > confirme_) {
+        match.agir(1, action->action);
+        confirme_ = action->numero;
+        nouvelles.change = true;
+        return;
+    }
+    if (const auto *commande = std::get_if<DemandeSeance>(&recu.message); commande && duJoueur) {
+        switch (commande->ordre) {
+        case Ordre::pause:
+            match.basculerPause();
+            break;
+        case Ordre::mettreEnPause:
+            match.mettreEnPause();
+            break;
+        case Ordre::nouveauMatch:
+            match.nouveauMatch();
+            break;
+        case Ordre::matchSuivant:
+            match.matchSuivant();
+            break;
+        }
+        nouvelles.change = true;
+        return;
+    }
+    // A second hello, a watcher's keys, a message only a host sends.
+    ++rejetes_;
+}
+
+void Hote::partir(ENetPeer *pair, Nouvelles &nouvelles, std::int64_t maintenant) {
+    Pair *p = trouver(pair);
+    if (p == nullptr) {
+        return;
+    }
+    if (p->joueur && etat_ == Etat::enJeu) {
+        etat_ = Etat::suspendu;
+        depart_ = maintenant;
+        nouvelles.parti = true;
+        nouvelles.avis = "The other player is gone: the match waits for them two minutes";
+    }
+    pairs_.erase(pairs_.begin() + (p - pairs_.data()));
+}
+
+Hote::Nouvelles Hote::servir(std::int64_t maintenant, Match &match) {
+    Nouvelles nouvelles;
+    ENetEvent evenement;
+    while (enet_host_service(hote_, &evenement, 0) > 0) {
+        switch (evenement.type) {
+        case ENET_EVENT_TYPE_CONNECT:
+            reglerAttente(evenement.peer);
+            pairs_.push_back({evenement.peer, false, false, std::nullopt});
+            break;
+        case ENET_EVENT_TYPE_RECEIVE: {
+            const std::optional<Recu> recu = lire(evenement.packet);
+            Pair *pair = trouver(evenement.peer);
+            if (!recu || pair == nullptr) {
+                ++rejetes_;
+            } else {
+                recevoir(*pair, *recu, match, nouvelles, maintenant);
+            }
+            break;
+        }
+        case ENET_EVENT_TYPE_DISCONNECT:
+            partir(evenement.peer, nouvelles, maintenant);
+            break;
+        case ENET_EVENT_TYPE_NONE:
+            break;
+        }
+    }
+    if (nouvelles.parti) {
+        match.mettreEnPause();
+        nouvelles.change = true;
+    }
+    if (etat_ == Etat::suspendu && depart_ && maintenant - *depart_ >= attenteRetour) {
+        etat_ = Etat::attente;
+        depart_.reset();
+        nouvelles.abandon = true;
+        nouvelles.change = true;
+    }
+    if (aEnvoyer(match)) {
+        envoyerEtats(match);
+    }
+    if (std::none_of(pairs_.begin(), pairs_.end(), [](const Pair &p) { return p.accueilli; })) {
+        faits_.clear();
+    }
+    enet_host_flush(hote_);
+    prochainService_ = maintenant + (pairs_.empty() ? serviceAttente : serviceConnecte);
+    return nouvelles;
+}
+
+bool Hote::aEnvoyer(const Match &match) const {
+    for (const Pair &p : pairs_) {
+        if (!p.accueilli) {
+            continue;
+        }
+        EtatMatch etat = etatDe(match);
+        etat.confirme = p.joueur ? confirme_ : 0;
+        if (!faits_.empty() || !p.envoye || !(*p.envoye == etat)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Hote::envoyerEtats(const Match &match) {
+    const EtatMatch complet = etatDe(match);
+    for (Pair &p : pairs_) {
+        if (!p.accueilli) {
+            continue;
+        }
+        EtatMatch etat = complet;
+        etat.confirme = p.joueur ? confirme_ : 0;
+        if (p.envoye && *p.envoye == etat && faits_.empty()) {
+            continue;
+        }
+        EtatMatch message = etat;
+        // A well it already has as it is goes unsent.
+        for (int i = 0; i < 2; ++i) {
+            if (p.envoye && p.envoye->puits[i] == etat.puits[i]) {
+                message.puits[i].reset();
+            }
+        }
+        message.faits.assign(faits_.begin(), faits_.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                  faits_.size(), faitsMax)));
+        envoyer(p.pair, message);
+        p.envoye = etat;
+    }
+    faits_.clear();
+}
+
+std::optional<std::int64_t> Hote::prochaineEcheance(std::int64_t maintenant,
+                                                    const Match &match) const {
+    if (!prochainService_ || aEnvoyer(match)) {
+        return maintenant;
+    }
+    return prochainService_;
+}

@@ -1,0 +1,88 @@
+#include "miroir.h"
+
+#include <algorithm>
+
+namespace {
+
+// The game with its fields open to the picture.
+class PartieOuverte : public partie {
+public:
+    explicit PartieOuverte(const partie &jeu) : partie(jeu) {}
+
+    ClichePartie clicher() const {
+        ClichePartie c;
+        for (int colonne = 0; colonne < nbColonnes; ++colonne) {
+            for (int ligne = 0; ligne < nbLignes; ++ligne) {
+                c.cases[static_cast<std::size_t>(colonne)][static_cast<std::size_t>(ligne)] =
+                    static_cast<std::uint8_t>(plateau[colonne][ligne]);
+            }
+        }
+        c.type = static_cast<std::uint8_t>(type);
+        c.rotation = static_cast<std::uint8_t>(rotation);
+        c.x = x;
+        c.y = y;
+        c.fini = fini;
+        c.score = score;
+        c.penalite = static_cast<std::uint16_t>(std::min<int>(penalite, penaliteMax));
+        c.posees = static_cast<std::uint32_t>(posees);
+        return c;
+    }
+
+    void restaurer(const ClichePartie &c) {
+        for (int colonne = 0; colonne < nbColonnes; ++colonne) {
+            for (int ligne = 0; ligne < nbLignes; ++ligne) {
+                plateau[colonne][ligne] =
+                    c.cases[static_cast<std::size_t>(colonne)][static_cast<std::size_t>(ligne)];
+            }
+        }
+        type = c.type;
+        rotation = c.rotation;
+        x = c.x;
+        y = c.y;
+        vider();
+        placer();
+        fini = c.fini;
+        score = c.score;
+        penalite = c.penalite;
+        posees = static_cast<int>(c.posees);
+    }
+};
+
+} // namespace
+
+ClichePartie clicher(const partie &jeu) {
+    return PartieOuverte(jeu).clicher();
+}
+
+void restaurer(partie &jeu, const ClichePartie &cliche) {
+    PartieOuverte ouverte(jeu);
+    ouverte.restaurer(cliche);
+    jeu = ouverte;
+}
+
+EtatMatch etatDe(const Match &match) {
+    EtatMatch etat;
+    const Match::Seance seance = match.seance();
+    etat.numero = seance.numero;
+    etat.pause = seance.pause;
+    for (int i = 0; i < 2; ++i) {
+        etat.victoires[i] = static_cast<std::uint16_t>(seance.victoires[i]);
+        etat.seuils[i] = seance.seuils[i];
+        etat.puits[i] = clicher(match.jeu(i));
+    }
+    return etat;
+}
+
+void adopter(Match &miroir, const EtatMatch &etat, const ClichePartie (&puits)[2]) {
+    for (int i = 0; i < 2; ++i) {
+        restaurer(miroir.jeu(i), puits[i]);
+    }
+    Match::Seance seance;
+    seance.pause = etat.pause;
+    seance.numero = etat.numero;
+    for (int i = 0; i < 2; ++i) {
+        seance.victoires[i] = etat.victoires[i];
+        seance.seuils[i] = etat.seuils[i];
+    }
+    miroir.adopter(seance);
+}

@@ -1,0 +1,28 @@
+#include "prediction.h"
+
+#include "miroir.h"
+
+ActionJoueur Prediction::noter(Action action) {
+    const ActionJoueur message{++dernier_, action};
+    attente_.push_back(message);
+    return message;
+}
+
+void Prediction::recevoir(Match &miroir, const EtatMatch &etat) {
+    for (int i = 0; i < 2; ++i) {
+        if (etat.puits[i]) {
+            recus_[i] = etat.puits[i];
+        }
+    }
+    while (!attente_.empty() && attente_.front().numero <= etat.confirme) {
+        attente_.pop_front();
+    }
+    if (!synchronise()) {
+        return;
+    }
+    const ClichePartie puits[2] = {*recus_[0], *recus_[1]};
+    adopter(miroir, etat, puits);
+    for (const ActionJoueur &action : attente_) {
+        miroir.rejouer(puits_, action.action);
+    }
+}
