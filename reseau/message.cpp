@@ -14,7 +14,9 @@ enum Type : std::uint8_t {
 };
 
 constexpr std::uint32_t nombreEvenements = static_cast<std::uint32_t>(Evenement::reprise) + 1;
-constexpr std::size_t octetsCases = (nbColonnes * nbLignes + 3) / 4;
+// Two bits a cell, four cells a byte: 45 bytes, none to spare.
+constexpr std::size_t octetsCases = nbColonnes * nbLignes / 4;
+static_assert(nbColonnes * nbLignes % 4 == 0, "the cells fill their bytes");
 
 void ecrireCliche(Ecrivain &e, const ClichePartie &c) {
     std::array<std::uint8_t, octetsCases> cases{};
@@ -35,6 +37,14 @@ void ecrireCliche(Ecrivain &e, const ClichePartie &c) {
     e.u32(c.posees);
 }
 
+// A signed value within the anchor's reach, read without overflow: shifted into the unsigned
+// range, where the bounds are checked.
+std::int32_t lireAncre(Lecteur &l) {
+    const auto limite = static_cast<std::uint32_t>(ancreMax);
+    const std::uint32_t decale = l.u32() + limite;
+    return static_cast<std::int32_t>(l.borne(decale, 0, 2 * limite) - limite);
+}
+
 ClichePartie lireCliche(Lecteur &l) {
     ClichePartie c;
     for (std::size_t octet = 0; octet < octetsCases; ++octet) {
@@ -42,13 +52,6 @@ ClichePartie lireCliche(Lecteur &l) {
         for (int k = 0; k < 4; ++k) {
             const int i = static_cast<int>(octet) * 4 + k;
             const auto code = static_cast<std::uint8_t>(valeur >> (2 * k) & 3);
-            if (i >= nbColonnes * nbLignes) {
-                // The filler bits after the last cell.
-                if (code != 0) {
-                    l.echouer();
-                }
-                continue;
-            }
             if (code > caseTombante) {
                 l.echouer();
             }
@@ -59,8 +62,8 @@ ClichePartie lireCliche(Lecteur &l) {
     const std::uint8_t piece = l.u8();
     c.type = static_cast<std::uint8_t>(l.borne(piece & 0x0F, 0, 6));
     c.rotation = static_cast<std::uint8_t>(l.borne(piece >> 4, 0, 3));
-    c.x = l.i32();
-    c.y = l.i32();
+    c.x = lireAncre(l);
+    c.y = lireAncre(l);
     c.fini = l.borne(l.u8(), 0, 1) == 1;
     c.score = static_cast<std::int32_t>(l.borne(l.u32(), 0, INT32_MAX));
     c.penalite = static_cast<std::uint16_t>(l.borne(l.u16(), 0, penaliteMax));

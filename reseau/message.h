@@ -87,9 +87,12 @@ struct EtatMatch {
     bool operator==(const EtatMatch &autre) const;
 };
 
-// Waiting garbage, facts a message carries, the score and the thresholds: above these, a message
-// is refused as out of range.
+// Waiting garbage, facts a message carries, rows of garbage in a fact: above these, a message is
+// refused as out of range.
 constexpr std::uint16_t penaliteMax = 1000;
+// How far a piece's anchor may stand from the well: only the piece of a lost well wanders out of it,
+// and no game lasts long enough to take it this far.
+constexpr std::int32_t ancreMax = 1000000;
 constexpr std::size_t faitsMax = 64;
 constexpr int nombreMax = 1000;
 

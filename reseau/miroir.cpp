@@ -19,8 +19,8 @@ public:
         }
         c.type = static_cast<std::uint8_t>(type);
         c.rotation = static_cast<std::uint8_t>(rotation);
-        c.x = x;
-        c.y = y;
+        c.x = std::clamp(x, -ancreMax, ancreMax);
+        c.y = std::clamp(y, -ancreMax, ancreMax);
         c.fini = fini;
         c.score = score;
         c.penalite = static_cast<std::uint16_t>(std::min<int>(penalite, penaliteMax));
