@@ -1,7 +1,7 @@
 #include "anticipation.h"
 
 #include "bloc.h"
-#include "placements.h"
+#include "cellules.h"
 
 #include <vector>
 

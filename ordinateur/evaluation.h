@@ -1,19 +1,6 @@
 #pragma once
 
-#include "grille.h"
-
-#include <array>
-#include <cstdint>
-
-// A well as the computer sees it: one word a row, column c in bit c, settled cells only.
-using Lignes = std::array<std::uint16_t, nbLignes>;
-
-// The cells of a piece where it would come to rest: at most four (column, row).
-struct Cellules {
-    int nombre = 0;
-    int colonne[4] = {};
-    int ligne[4] = {};
-};
+#include "cellules.h"
 
 // How good the well is that these cells leave once they settle, full rows cleared and the
 // waiting garbage rows pushed in under it: the higher the better. A well that overflows, or in

@@ -1,6 +1,7 @@
 #include "placements.h"
 
 #include "anticipation.h"
+#include "cellules.h"
 
 #include <algorithm>
 
@@ -75,32 +76,6 @@ struct Exploration {
 };
 
 } // namespace
-
-Cellules cellulesPiece(const bloc &piece) {
-    Cellules cellules;
-    for (int c = 0; c < nbColonnes && cellules.nombre < 4; ++c) {
-        for (int l = 0; l < nbLignes && cellules.nombre < 4; ++l) {
-            if (piece.getJeu(c, l) != 0) {
-                cellules.colonne[cellules.nombre] = c;
-                cellules.ligne[cellules.nombre] = l;
-                ++cellules.nombre;
-            }
-        }
-    }
-    return cellules;
-}
-
-Lignes lignesPosees(const partie &jeu) {
-    Lignes lignes{};
-    for (int l = 0; l < nbLignes; ++l) {
-        for (int c = 0; c < nbColonnes; ++c) {
-            if (jeu.getCase(c, l) == casePosee) {
-                lignes[l] |= static_cast<std::uint16_t>(1u << c);
-            }
-        }
-    }
-    return lignes;
-}
 
 std::vector<Placement> placementsAtteignables(const partie &jeu) {
     std::vector<Placement> trouves;
