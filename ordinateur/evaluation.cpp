@@ -1,6 +1,6 @@
 #include "evaluation.h"
 
-#include "bloc.h"
+#include "entrees.h"
 
 #include <algorithm>
 
@@ -18,29 +18,6 @@ constexpr double poidsTrous = -7.899265427351652;
 constexpr double poidsPuits = -3.3855972247263626;
 
 constexpr double noteDebordement = -1e6;
-
-// Where each of the seven shapes enters, one word a row: a settled cell there ends the game at
-// the next piece.
-struct Entree {
-    Lignes lignes{};
-    Entree() {
-        for (int type = 0; type < 7; ++type) {
-            const bloc piece(type, 4, 16);
-            for (int c = 0; c < nbColonnes; ++c) {
-                for (int l = 0; l < nbLignes; ++l) {
-                    if (piece.getJeu(c, l) != 0) {
-                        lignes[l] |= static_cast<std::uint16_t>(1u << c);
-                    }
-                }
-            }
-        }
-    }
-};
-
-const Entree &entree() {
-    static const Entree e;
-    return e;
-}
 
 int transitionsLigne(std::uint16_t ligne) {
     // The walls count as filled on either side.
@@ -108,7 +85,7 @@ double noterPose(const Lignes &puits, const Cellules &piece, int penalite, Ligne
     for (int r = 0; r < nbLignes; ++r) {
         const int source = r - decalage;
         const std::uint16_t rangee = source >= 0 ? apres[source] : 0;
-        entreeBouchee = entreeBouchee || (rangee & entree().lignes[r]) != 0;
+        entreeBouchee = entreeBouchee || (rangee & entrees().cases[r]) != 0;
     }
 
     // Rows above the stack are empty: each has its two wall transitions and nothing else.
