@@ -25,5 +25,5 @@ double noterSuite(const Lignes &puits, int type) {
             meilleure = std::max(meilleure, noterPose(puits, faireTomber(forme, puits), 0));
         }
     }
-    return libreQuelquePart ? meilleure : -1e6;
+    return libreQuelquePart ? meilleure : noteDebordement;
 }

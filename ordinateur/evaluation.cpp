@@ -17,8 +17,6 @@ constexpr double poidsTransitionsColonnes = -9.348695305445199;
 constexpr double poidsTrous = -7.899265427351652;
 constexpr double poidsPuits = -3.3855972247263626;
 
-constexpr double noteDebordement = -1e6;
-
 int transitionsLigne(std::uint16_t ligne) {
     // The walls count as filled on either side.
     const unsigned avecMurs = (static_cast<unsigned>(ligne) << 1) | 1u | (1u << (nbColonnes + 1));

@@ -2,6 +2,16 @@
 
 #include "cellules.h"
 
+// The note of a well that overflows, or in which the next piece could not enter: far below that
+// of any well the game goes on with.
+constexpr double noteDebordement = -1e6;
+
+// Whether a note carries an overflow, its own or, averaged in, one of the next piece's: the
+// measures of any other well stay far above a tenth of one.
+constexpr bool estDebordement(double note) {
+    return note < noteDebordement / 10;
+}
+
 // How good the well is that these cells leave once they settle, full rows cleared and the
 // waiting garbage rows pushed in under it: the higher the better. A well that overflows, or in
 // which the next piece could not enter, scores far below any other.
