@@ -22,7 +22,7 @@ double noterSuite(const Lignes &puits, int type) {
         }
         if (libre) {
             libreQuelquePart = true;
-            meilleure = std::max(meilleure, noterPose(puits, faireTomber(forme, puits), 0));
+            meilleure = std::max(meilleure, noterPose(puits, faireTomber(forme, puits), 0).note);
         }
     }
     return libreQuelquePart ? meilleure : noteDebordement;

@@ -48,7 +48,7 @@ struct Exploration {
                 return;
             }
         }
-        p.note = noterPose(puits, p.pose, penalite);
+        p.note = noterPose(puits, p.pose, penalite).note;
         trouves.push_back(std::move(p));
     }
 
@@ -100,15 +100,13 @@ std::vector<Placement> placementsAtteignables(const partie &jeu) {
     // the well they leave.
     const std::size_t k = std::min(anticipes, trouves.size());
     for (std::size_t i = 0; i < k; ++i) {
-        Lignes apres;
-        double pose = 0;
-        const double note = noterPose(puits, trouves[i].pose, jeu.getPenalite(), &apres, &pose);
+        const ApresPose apres = noterPose(puits, trouves[i].pose, jeu.getPenalite());
         double suite = 0;
         for (int type = 0; type < 7; ++type) {
-            suite += noterSuite(apres, type);
+            suite += noterSuite(apres.puits, type);
         }
         // Ties go to the better well now.
-        trouves[i].note = pose + suite / 7 + 0.001 * note;
+        trouves[i].note = apres.notePiece + suite / 7 + 0.001 * apres.note;
     }
     std::stable_sort(trouves.begin(), trouves.begin() + static_cast<long>(k), parNote);
     return trouves;
