@@ -73,9 +73,10 @@ bool debordePar(int hauteur, int penalite) {
 
 // The garbage rows' own cells never reach where the shapes enter: only the well pushed up does.
 bool entreeBoucheePar(const Lignes &puits, int penalite) {
+    const Lignes &entree = entrees().cases;
     const int decalage = std::min(penalite, nbLignes);
     for (int r = decalage; r < nbLignes; ++r) {
-        if ((puits[r - decalage] & entrees().cases[r]) != 0) {
+        if ((puits[r - decalage] & entree[r]) != 0) {
             return true;
         }
     }
