@@ -1,82 +1,8 @@
 #include "anticipation.h"
 
-#include "bloc.h"
-#include "placements.h"
+#include "entrees.h"
 
-#include <vector>
-
-namespace {
-
-int colonneMin(const Cellules &c) {
-    int m = nbColonnes;
-    for (int i = 0; i < c.nombre; ++i) {
-        m = std::min(m, c.colonne[i]);
-    }
-    return m;
-}
-
-int colonneMax(const Cellules &c) {
-    int m = -1;
-    for (int i = 0; i < c.nombre; ++i) {
-        m = std::max(m, c.colonne[i]);
-    }
-    return m;
-}
-
-// Every place a shape reaches from where it enters when nothing is in its way: turned on the
-// spot, then slid to either wall, as the piece's own rules turn and move it. Built once from the
-// piece itself, without a game, so that the game's generator is not touched.
-struct Entrees {
-    std::vector<Cellules> formes[7];
-
-    Entrees() {
-        const grille vide = {};
-        for (int type = 0; type < 7; ++type) {
-            bloc piece(type, 4, 16);
-            for (int tours = 0; tours < 4; ++tours) {
-                if (tours > 0) {
-                    piece.tourner(vide);
-                }
-                glisser(piece, type, -1);
-                glisser(piece, type, +1);
-            }
-        }
-    }
-
-    void retenir(int type, const Cellules &c) {
-        for (const Cellules &deja : formes[type]) {
-            bool memes = true;
-            for (int i = 0; i < c.nombre && memes; ++i) {
-                memes = deja.colonne[i] == c.colonne[i] && deja.ligne[i] == c.ligne[i];
-            }
-            if (memes) {
-                return;
-            }
-        }
-        formes[type].push_back(c);
-    }
-
-    void glisser(bloc piece, int type, int sens) {
-        retenir(type, cellulesPiece(piece));
-        for (;;) {
-            const Cellules avant = cellulesPiece(piece);
-            if ((sens < 0 && colonneMin(avant) == 0) ||
-                (sens > 0 && colonneMax(avant) == nbColonnes - 1)) {
-                return;
-            }
-            piece.setX(piece.getX() + sens);
-            piece.refresh();
-            retenir(type, cellulesPiece(piece));
-        }
-    }
-};
-
-const Entrees &entrees() {
-    static const Entrees e;
-    return e;
-}
-
-} // namespace
+#include <algorithm>
 
 double noterSuite(const Lignes &puits, int type) {
     // A shape that meets the well where it enters, or has a cube above it there, cannot come
@@ -96,8 +22,8 @@ double noterSuite(const Lignes &puits, int type) {
         }
         if (libre) {
             libreQuelquePart = true;
-            meilleure = std::max(meilleure, noterPose(puits, faireTomber(forme, puits), 0));
+            meilleure = std::max(meilleure, noterPose(puits, faireTomber(forme, puits), 0).note);
         }
     }
-    return libreQuelquePart ? meilleure : -1e6;
+    return libreQuelquePart ? meilleure : noteDebordement;
 }

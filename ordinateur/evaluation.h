@@ -1,28 +1,36 @@
 #pragma once
 
-#include "grille.h"
+#include "cellules.h"
 
-#include <array>
-#include <cstdint>
+// The note of a well that overflows, or in which the next piece could not enter: far below that
+// of any well the game goes on with.
+constexpr double noteDebordement = -1e6;
 
-// A well as the computer sees it: one word a row, column c in bit c, settled cells only.
-using Lignes = std::array<std::uint16_t, nbLignes>;
+// Whether a note carries an overflow, its own or, averaged in, one of the next piece's: the
+// measures of any other well stay far above a tenth of one.
+constexpr bool estDebordement(double note) {
+    return note < noteDebordement / 10;
+}
 
-// The cells of a piece where it would come to rest: at most four (column, row).
-struct Cellules {
-    int nombre = 0;
-    int colonne[4] = {};
-    int ligne[4] = {};
+// What a landing leaves once the piece's cells settle, full rows are cleared and the waiting
+// garbage rows are pushed in under the well.
+struct ApresPose {
+    // The well once the rows are cleared, before the garbage.
+    Lignes puits{};
+    int rangees = 0;
+    // Whether a garbage row arrives while a cube sits in the second row from the top, and whether,
+    // the garbage in, a settled cell sits where some shape enters.
+    bool deborde = false;
+    bool entreeBouchee = false;
+    // How good the well left is: the higher the better; noteDebordement lower when it overflows
+    // or the next piece could not enter.
+    double note = 0;
+    // The part of the note that depends on the piece rather than on the well it leaves (how high
+    // it lands, what it clears, an overflow).
+    double notePiece = 0;
 };
 
-// How good the well is that these cells leave once they settle, full rows cleared and the
-// waiting garbage rows pushed in under it: the higher the better. A well that overflows, or in
-// which the next piece could not enter, scores far below any other.
-// `resultat`, when given, receives the well once the rows are cleared, before the garbage;
-// `notePose` the part of the note that depends on the piece rather than on the well it leaves
-// (how high it lands, what it clears, an overflow).
-double noterPose(const Lignes &puits, const Cellules &piece, int penalite,
-                 Lignes *resultat = nullptr, double *notePose = nullptr);
+ApresPose noterPose(const Lignes &puits, const Cellules &piece, int penalite);
 
 // The cells moved straight down until one rests on the floor or on a settled cell.
 Cellules faireTomber(Cellules cellules, const Lignes &puits);

@@ -34,7 +34,7 @@ void Ordinateur::choisir(const partie &jeu) {
     // Slips never take a place that overflows when a better one does not.
     const int tirage = std::uniform_int_distribution<int>(0, 99)(hasard_);
     std::size_t rang = rangChoisi(profil(niveau_), places.size(), tirage);
-    while (rang > 0 && places[rang].note < -1e5 && places[0].note >= -1e5) {
+    while (rang > 0 && estDebordement(places[rang].note) && !estDebordement(places[0].note)) {
         --rang;
     }
     cible_ = std::move(places[rang]);

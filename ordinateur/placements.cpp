@@ -1,6 +1,7 @@
 #include "placements.h"
 
 #include "anticipation.h"
+#include "cellules.h"
 
 #include <algorithm>
 
@@ -47,7 +48,7 @@ struct Exploration {
                 return;
             }
         }
-        p.note = noterPose(puits, p.pose, penalite);
+        p.note = noterPose(puits, p.pose, penalite).note;
         trouves.push_back(std::move(p));
     }
 
@@ -76,32 +77,6 @@ struct Exploration {
 
 } // namespace
 
-Cellules cellulesPiece(const bloc &piece) {
-    Cellules cellules;
-    for (int c = 0; c < nbColonnes && cellules.nombre < 4; ++c) {
-        for (int l = 0; l < nbLignes && cellules.nombre < 4; ++l) {
-            if (piece.getJeu(c, l) != 0) {
-                cellules.colonne[cellules.nombre] = c;
-                cellules.ligne[cellules.nombre] = l;
-                ++cellules.nombre;
-            }
-        }
-    }
-    return cellules;
-}
-
-Lignes lignesPosees(const partie &jeu) {
-    Lignes lignes{};
-    for (int l = 0; l < nbLignes; ++l) {
-        for (int c = 0; c < nbColonnes; ++c) {
-            if (jeu.getCase(c, l) == casePosee) {
-                lignes[l] |= static_cast<std::uint16_t>(1u << c);
-            }
-        }
-    }
-    return lignes;
-}
-
 std::vector<Placement> placementsAtteignables(const partie &jeu) {
     std::vector<Placement> trouves;
     if (jeu.getFini()) {
@@ -125,15 +100,13 @@ std::vector<Placement> placementsAtteignables(const partie &jeu) {
     // the well they leave.
     const std::size_t k = std::min(anticipes, trouves.size());
     for (std::size_t i = 0; i < k; ++i) {
-        Lignes apres;
-        double pose = 0;
-        const double note = noterPose(puits, trouves[i].pose, jeu.getPenalite(), &apres, &pose);
+        const ApresPose apres = noterPose(puits, trouves[i].pose, jeu.getPenalite());
         double suite = 0;
         for (int type = 0; type < 7; ++type) {
-            suite += noterSuite(apres, type);
+            suite += noterSuite(apres.puits, type);
         }
         // Ties go to the better well now.
-        trouves[i].note = pose + suite / 7 + 0.001 * note;
+        trouves[i].note = apres.notePiece + suite / 7 + 0.001 * apres.note;
     }
     std::stable_sort(trouves.begin(), trouves.begin() + static_cast<long>(k), parNote);
     return trouves;

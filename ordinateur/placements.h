@@ -20,10 +20,6 @@ struct Placement {
     double note = 0;
 };
 
-Lignes lignesPosees(const partie &jeu);
-// The cells a piece covers where it stands, from its mask.
-Cellules cellulesPiece(const bloc &piece);
-
 // Every distinct resting place the falling piece can reach by turning where it is, then sliding,
 // then falling straight down, best first by the well it leaves. Two paths to the same cells
 // count once, by the shorter. Empty when the game is over.

@@ -3,6 +3,7 @@
 #include "entete_dib.h"
 #include "fichier.h"
 #include "memoire_dib.h"
+#include "message.h"
 #include "octets.h"
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 
 #include "image_rgb.h"
 
@@ -17,10 +16,3 @@ imageRGB *decoderImageDIB(const unsigned char *octets, std::size_t taille);
 // The same decoding over a file already opened, whose pixels are read a piece at a time (into the
 // block that holds the file's first bytes, which it overwrites).
 imageRGB *decoderFichierDIB(FichierDIB &fichier);
-
-// The number of colour-table entries that a bitmap header announces. The header must be readable
-// in full, as long as its size field says (at most 64 bytes of it are read).
-std::uint16_t nombreCouleursDIB(const unsigned char *entete);
-
-// Shows one message to the user under the title "Error".
-void afficherErreur(const char *texte);

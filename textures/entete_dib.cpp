@@ -1,5 +1,4 @@
 #include "entete_dib.h"
-#include "dib.h"
 #include "octets.h"
 
 #include <cstring>

@@ -46,6 +46,10 @@ struct EnteteDIB {
 // (information with its masks), 108 (V4), 124 (V5), and OS/2 2.x headers of 16 to 64 bytes.
 bool tailleEnteteConnue(std::uint32_t taille);
 
+// The number of colour-table entries that a bitmap header announces. The header must be readable
+// in full, as long as its size field says (at most 64 bytes of it are read).
+std::uint16_t nombreCouleursDIB(const unsigned char *entete);
+
 // The most bytes that a header, its masks and its colour table may take together.
 constexpr std::size_t longueurMaximaleEntete = 124 + 16 + 4 * 65535;
 

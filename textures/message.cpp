@@ -1,5 +1,4 @@
 #include "message.h"
-#include "dib.h"
 
 #include <cstdio>
 #include <cstring>

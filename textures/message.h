@@ -1,5 +1,8 @@
 #pragma once
 
+// Shows one message to the user under the title "Error".
+void afficherErreur(const char *texte);
+
 // Where the decoder's messages go. Without anything installed they are written to standard error;
 // the game installs its message box, the fuzzer, which provokes millions of them, a counter.
 // fichier is the name of the file being read when the message was given, or null.

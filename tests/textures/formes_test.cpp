@@ -1,6 +1,7 @@
 // The forms of bitmap the decoder reads, and the pixels it delivers for each.
 #include <gtest/gtest.h>
 
+#include "entete_dib.h"
 #include "outils_test.h"
 
 namespace {
