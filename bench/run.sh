@@ -30,5 +30,8 @@ echo
 echo "== The computer player: Expert's solo games, duels between levels, the time of one choice"
 bash bench/ordinateur.sh build-bench/bench/bench_ordinateur
 echo
+echo "== Network play: a host and a joining game over loopback through a relay that delays and drops"
+build-bench/bench/bench_reseau
+echo
 echo "== Decoding a 4096 x 4096 picture, from a file and from memory, beside stb_image and a plain copy"
 build-bench/bench/bench_decodage "$@"

@@ -2,9 +2,10 @@
 
 namespace {
 
-// ENet pings an idle peer every half second: a peer silent for this long is gone.
-constexpr enet_uint32 attenteMin = 2000;
-constexpr enet_uint32 attenteMax = 4000;
+// ENet pings an idle peer every half second and tries a datagram again after longer and longer
+// waits: a peer that has answered nothing for this long, a few tries, is gone.
+constexpr enet_uint32 attenteMin = 1000;
+constexpr enet_uint32 attenteMax = 2500;
 
 } // namespace
 

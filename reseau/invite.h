@@ -58,6 +58,9 @@ public:
     void commander(Ordre ordre);
 
     unsigned rejetes() const { return rejetes_; }
+    // The host's count of this connection's actions taken: each is numbered from 1 in the order
+    // agir sent it.
+    std::uint32_t confirme() const { return prediction_ ? prediction_->confirme() : 0; }
 
     static constexpr std::int64_t intervalleEssais = 2000;
 

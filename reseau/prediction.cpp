@@ -2,6 +2,8 @@
 
 #include "miroir.h"
 
+#include <algorithm>
+
 ActionJoueur Prediction::noter(Action action) {
     const ActionJoueur message{++dernier_, action};
     attente_.push_back(message);
@@ -14,6 +16,7 @@ void Prediction::recevoir(Match &miroir, const EtatMatch &etat) {
             recus_[i] = etat.puits[i];
         }
     }
+    confirme_ = std::max(confirme_, etat.confirme);
     while (!attente_.empty() && attente_.front().numero <= etat.confirme) {
         attente_.pop_front();
     }

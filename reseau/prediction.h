@@ -27,10 +27,13 @@ public:
     // Whether any state came yet: until then the mirror is no match of the host's.
     bool synchronise() const { return recus_[0].has_value() && recus_[1].has_value(); }
     const std::deque<ActionJoueur> &enAttente() const { return attente_; }
+    // The last action the host has taken, by its number.
+    std::uint32_t confirme() const { return confirme_; }
 
 private:
     int puits_;
     std::uint32_t dernier_ = 0;
+    std::uint32_t confirme_ = 0;
     std::deque<ActionJoueur> attente_;
     std::optional<ClichePartie> recus_[2];
 };
