@@ -1,7 +1,8 @@
 // The share of one core that the running game takes in a window of 500 x 500 over ten seconds,
 // with no key and with a key every 250 ms, beside the same game built to draw a frame every
 // interval whatever happens (as it once did), an empty GLUT window drawing 20 frames a second, and
-// the game with the computer playing one well at Hard, and the game with a pad connected (SDL's
+// the game with the computer playing one well at Hard, two games in a network match over loopback
+// (each side measured), and the game with a pad connected (SDL's
 // virtual joystick, attached in the game's own process) that nobody presses. The game runs twice:
 // with its sound on SDL's null audio device, which mixes and paces like a real one without a sound
 // card, and with no audio device at all (a driver that does not exist), so the difference is what
@@ -98,6 +99,46 @@ std::optional<Share> measure(const Contender &contender, bool withKeys, pid_t se
     return share;
 }
 
+// Two games on this machine in a network match, the host and the joining one, each measured while
+// the other runs: quiet, or the joining player pressing a key every 250 ms. Loopback only.
+std::optional<std::pair<double, double>> measureNetwork(bool withKeys) {
+    harness::GameFolder hostFolder, joiningFolder;
+    harness::putPictures(hostFolder, CUBEFALL_PICTURES, harness::Pictures::both);
+    harness::putPictures(joiningFolder, CUBEFALL_PICTURES, harness::Pictures::both);
+    const std::string port = std::to_string(27000 + std::rand() % 20000);
+    setenv("SDL_AUDIODRIVER", "nonexistent", 1);
+    harness::Game host(CUBEFALL_GAME, hostFolder, {"-geometry", "500x500+0+0", "--host=" + port});
+    harness::Game joining(CUBEFALL_GAME, joiningFolder,
+                          {"-geometry", "500x500+600+0", "--join=127.0.0.1:" + port});
+    unsetenv("SDL_AUDIODRIVER");
+    if (!host.waitForFirstFrame() || !joining.waitForFirstFrame()) {
+        std::fprintf(stderr, "network: no frame\n%s%s", host.errorOutput().c_str(),
+                     joining.errorOutput().c_str());
+        return std::nullopt;
+    }
+    // The player joins, and the first pieces settle in.
+    std::this_thread::sleep_for(3s);
+    const auto hostBefore = cpuSeconds(host.pid());
+    const auto joiningBefore = cpuSeconds(joining.pid());
+    const auto start = std::chrono::steady_clock::now();
+    if (withKeys) {
+        for (std::size_t k = 0; std::chrono::steady_clock::now() - start < runTime; ++k) {
+            joining.tap(keys[(2 * k + 1) % std::size(keys)]);
+            std::this_thread::sleep_for(betweenKeys);
+        }
+    } else {
+        std::this_thread::sleep_for(runTime);
+    }
+    const auto hostAfter = cpuSeconds(host.pid());
+    const auto joiningAfter = cpuSeconds(joining.pid());
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+    if (!hostBefore || !hostAfter || !joiningBefore || !joiningAfter) {
+        return std::nullopt;
+    }
+    return std::make_pair(100 * (*hostAfter - *hostBefore) / wall.count(),
+                          100 * (*joiningAfter - *joiningBefore) / wall.count());
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
@@ -143,6 +184,13 @@ int main(int argc, char **argv) {
                 std::fflush(stdout);
                 runs[{c.name, withKeys}].push_back(*share);
             }
+            if (const auto network = measureNetwork(withKeys)) {
+                std::printf("round %d, %-34s %-8s %5.2f %% and %5.2f %% of a core\n", round + 1,
+                            "network, host and joining", withKeys ? "keys" : "no keys",
+                            network->first, network->second);
+                runs[{"network, the host", withKeys}].push_back({network->first, 0});
+                runs[{"network, the joining game", withKeys}].push_back({network->second, 0});
+            }
         }
     }
 
@@ -186,5 +234,11 @@ int main(int argc, char **argv) {
                 withPad, pad, pad - medians[{"game", false}], goalPad,
                 pad <= goalPad ? "met" : "MISSED", medians[{withPad, true}],
                 medians[{withPad, true}] - medians[{"game", true}]);
+    const double hostQuiet = medians[{"network, the host", false}];
+    const double joiningQuiet = medians[{"network, the joining game", false}];
+    std::printf("network, no keys: the host %.2f %%, the joining game %.2f %% (goal: at most 1 %% "
+                "each): %s\n",
+                hostQuiet, joiningQuiet,
+                hostQuiet <= goalQuiet && joiningQuiet <= goalQuiet ? "met" : "MISSED");
     return 0;
 }
