@@ -10,7 +10,7 @@
 // they share the machine's moods; the X server's share during each run is reported beside the
 // program's. With CUBEFALL_GAME_AVANT naming another build of the game (the last commit before a
 // change, say), that game takes its turns too, quiet and with the computer at Hard, so that a
-// change is weighed side by side.
+// change is weighed side by side; with CUBEFALL_CPU_RESEAU_SEUL, only the network match runs.
 #include "game.h"
 #include "process_cpu.h"
 
@@ -157,6 +157,10 @@ int main(int argc, char **argv) {
         {computerHard, CUBEFALL_GAME, "nonexistent", {"F4", "F4", "F4"}},
         {withPad, CUBEFALL_GAME, "nonexistent", {}, true},
     };
+    // The network match alone, when that is all a change touches.
+    if (std::getenv("CUBEFALL_CPU_RESEAU_SEUL") != nullptr) {
+        contenders.clear();
+    }
     if (const char *avant = std::getenv("CUBEFALL_GAME_AVANT")) {
         contenders.push_back({"game before", avant});
         contenders.push_back(
@@ -207,33 +211,36 @@ int main(int argc, char **argv) {
         std::printf("%-34s %-8s %7.2f%% %7.2f%%\n", key.first.c_str(),
                     key.second ? "keys" : "no keys", medians[key], median(x));
     }
-    for (const bool withKeys : {false, true}) {
-        const double game = medians[{"game", withKeys}];
-        const double every = medians[{"game drawing every frame", withKeys}];
-        const double goal = withKeys ? goalKeys : goalQuiet;
-        std::printf("game, %s: %.2f %% (goal: at most %.0f %%): %s; %.1f times less than drawing "
-                    "every frame\n",
-                    withKeys ? "keys every 250 ms" : "no keys", game, goal,
-                    game <= goal ? "met" : "MISSED", game > 0 ? every / game : 0);
+    if (!contenders.empty()) {
+        for (const bool withKeys : {false, true}) {
+            const double game = medians[{"game", withKeys}];
+            const double every = medians[{"game drawing every frame", withKeys}];
+            const double goal = withKeys ? goalKeys : goalQuiet;
+            std::printf(
+                "game, %s: %.2f %% (goal: at most %.0f %%): %s; %.1f times less than drawing "
+                "every frame\n",
+                withKeys ? "keys every 250 ms" : "no keys", game, goal,
+                game <= goal ? "met" : "MISSED", game > 0 ? every / game : 0);
+        }
+        for (const bool withKeys : {false, true}) {
+            const double game = medians[{"game", withKeys}];
+            const double sound = medians[{"game with sound", withKeys}];
+            std::printf("game with sound, %s: %.2f %%, %+.2f %% for the sound (goal: %s): %s\n",
+                        withKeys ? "keys every 250 ms" : "no keys", sound, sound - game,
+                        withKeys ? "adds at most 0.5 %" : "at most 1 % in all",
+                        (withKeys ? sound - game <= goalSoundAdds : sound <= goalSound) ? "met"
+                                                                                        : "MISSED");
+        }
+        const double computer = medians[{computerHard, false}];
+        std::printf("%s, no keys: %.2f %% (goal: at most %.0f %%): %s\n", computerHard, computer,
+                    goalComputer, computer <= goalComputer ? "met" : "MISSED");
+        const double pad = medians[{withPad, false}];
+        std::printf("%s, no button: %.2f %%, %+.2f %% for reading it (goal: at most %.0f %%): %s; "
+                    "with keys every 250 ms: %.2f %%, %+.2f %%\n",
+                    withPad, pad, pad - medians[{"game", false}], goalPad,
+                    pad <= goalPad ? "met" : "MISSED", medians[{withPad, true}],
+                    medians[{withPad, true}] - medians[{"game", true}]);
     }
-    for (const bool withKeys : {false, true}) {
-        const double game = medians[{"game", withKeys}];
-        const double sound = medians[{"game with sound", withKeys}];
-        std::printf("game with sound, %s: %.2f %%, %+.2f %% for the sound (goal: %s): %s\n",
-                    withKeys ? "keys every 250 ms" : "no keys", sound, sound - game,
-                    withKeys ? "adds at most 0.5 %" : "at most 1 % in all",
-                    (withKeys ? sound - game <= goalSoundAdds : sound <= goalSound) ? "met"
-                                                                                    : "MISSED");
-    }
-    const double computer = medians[{computerHard, false}];
-    std::printf("%s, no keys: %.2f %% (goal: at most %.0f %%): %s\n", computerHard, computer,
-                goalComputer, computer <= goalComputer ? "met" : "MISSED");
-    const double pad = medians[{withPad, false}];
-    std::printf("%s, no button: %.2f %%, %+.2f %% for reading it (goal: at most %.0f %%): %s; "
-                "with keys every 250 ms: %.2f %%, %+.2f %%\n",
-                withPad, pad, pad - medians[{"game", false}], goalPad,
-                pad <= goalPad ? "met" : "MISSED", medians[{withPad, true}],
-                medians[{withPad, true}] - medians[{"game", true}]);
     const double hostQuiet = medians[{"network, the host", false}];
     const double joiningQuiet = medians[{"network, the joining game", false}];
     std::printf("network, no keys: the host %.2f %%, the joining game %.2f %% (goal: at most 1 %% "

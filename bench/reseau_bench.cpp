@@ -2,7 +2,8 @@
 // each datagram and drops some: the joining player acts 4 times a second, the host's match runs
 // its one-second step.
 //
-//   bytes up U down D per second          a minute of play, 50 ms each way, nothing dropped
+//   bytes up U down D per second          a minute of play, 50 ms each way, nothing dropped;
+//                                         then a key held (25 actions a second) for 20 s
 //   confirmed median M p99 P ms           the round trip of an action, from its key to the
 //                                         host's state that takes it: 0, 50 and 150 ms each way,
 //                                         5 % dropped
@@ -28,7 +29,7 @@ struct Mesure {
     std::vector<double> confirmees; // milliseconds
 };
 
-Mesure jouer(int delaiMs, double perte, std::chrono::seconds duree) {
+Mesure jouer(int delaiMs, double perte, std::chrono::seconds duree, int intervalleActions = 250) {
     Mesure mesure;
     const std::uint16_t port = portLibre();
     std::string erreur;
@@ -71,7 +72,7 @@ Mesure jouer(int delaiMs, double perte, std::chrono::seconds duree) {
             hautAvant = relais.versHote();
             basAvant = relais.versInvites();
             seconde = t + 1000;
-            action = t + 250;
+            action = t + intervalleActions;
         }
         if (t >= seconde) {
             matchHote.seconde(t);
@@ -82,7 +83,7 @@ Mesure jouer(int delaiMs, double perte, std::chrono::seconds duree) {
         }
         if (t >= action) {
             miroir.agir(1, actions[n++ % 4]);
-            action += 250;
+            action += intervalleActions;
         }
         for (auto e = envoyees.begin(); e != envoyees.end() && e->first <= invite->confirme();) {
             mesure.confirmees.push_back(
@@ -91,8 +92,7 @@ Mesure jouer(int delaiMs, double perte, std::chrono::seconds duree) {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    const double secondes =
-        std::chrono::duration<double>(Horloge::now() - *debutJeu).count();
+    const double secondes = std::chrono::duration<double>(Horloge::now() - *debutJeu).count();
     mesure.haut = static_cast<double>(relais.versHote() - hautAvant) / secondes;
     mesure.bas = static_cast<double>(relais.versInvites() - basAvant) / secondes;
     return mesure;
@@ -103,7 +103,8 @@ double rang(std::vector<double> v, double part) {
         return 0;
     }
     std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<std::size_t>(part * static_cast<double>(v.size())))];
+    return v[std::min(v.size() - 1,
+                      static_cast<std::size_t>(part * static_cast<double>(v.size())))];
 }
 
 } // namespace
@@ -113,6 +114,10 @@ int main() {
     std::printf("a minute of play at 4 actions a second, 50 ms each way: bytes up %.0f down %.0f "
                 "per second (UDP payloads, ENet's headers included)\n",
                 minute.haut, minute.bas);
+    const Mesure tenue = jouer(50, 0, std::chrono::seconds(20), 40);
+    std::printf("a key held, 25 actions a second, 50 ms each way: bytes up %.0f down %.0f per "
+                "second\n",
+                tenue.haut, tenue.bas);
     for (const int delai : {0, 50, 150}) {
         const Mesure m = jouer(delai, 0.05, std::chrono::seconds(25));
         std::printf("%3d ms each way, 5 %% dropped: confirmed median %.0f p99 %.0f ms (%zu "

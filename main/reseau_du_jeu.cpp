@@ -29,9 +29,16 @@ void piloter(Pilote::Reseau gauche, Pilote::Reseau droite) {
     j.match.choisirPilote(1, Pilote{false, Niveau::facile, droite}, t);
 }
 
+// Every key and pad of this machine plays its well, or none.
+void jouerSeul(std::optional<int> puits) {
+    Jeu &j = jeu();
+    j.clavier.jouerSeul(puits);
+    j.manettes.jouerSeul(puits, j.match);
+}
+
 void attendreJoueur() {
     Jeu &j = jeu();
-    j.clavier.jouerSeul(std::nullopt);
+    jouerSeul(std::nullopt);
     j.avis.fixer("Waiting for a player on port " + std::to_string(j.hote->port()));
 }
 
@@ -39,7 +46,7 @@ bool servirHote(std::int64_t t) {
     Jeu &j = jeu();
     const Hote::Nouvelles n = j.hote->servir(t, j.match);
     if (n.nouveau || n.revenu) {
-        j.clavier.jouerSeul(0);
+        jouerSeul(0);
         j.avis.fixer(std::nullopt);
     }
     if (n.parti) {
@@ -60,7 +67,7 @@ bool servirInvite(std::int64_t t) {
     if (n.accueilli) {
         const bool joueur = j.invite->etat() == Invite::Etat::joueur;
         piloter(Pilote::Reseau::distant, joueur ? Pilote::Reseau::ici : Pilote::Reseau::distant);
-        j.clavier.jouerSeul(joueur ? std::optional<int>(1) : std::nullopt);
+        jouerSeul(joueur ? std::optional<int>(1) : std::nullopt);
         j.sonDuJeu.predire(joueur ? std::optional<int>(1) : std::nullopt);
         j.avis.fixer(std::nullopt);
     }
@@ -100,7 +107,7 @@ void rejoindre(std::unique_ptr<Invite> invite) {
     j.invite = std::move(invite);
     piloter(Pilote::Reseau::distant, Pilote::Reseau::distant);
     j.match.nouveauMatch();
-    j.clavier.jouerSeul(std::nullopt);
+    jouerSeul(std::nullopt);
     j.match.suivreActions([](int puits, Action action) {
         Jeu &jj = jeu();
         if (jj.invite && puits == 1) {

@@ -1,6 +1,5 @@
 #include "manettes.h"
 
-
 #include <SDL.h>
 
 #include <algorithm>
@@ -48,6 +47,9 @@ Manettes::Manette *Manettes::trouver(int id) {
 }
 
 int Manettes::puitsLibre() const {
+    if (seul_) {
+        return seul_->value_or(-1);
+    }
     for (const int puits : {echange_ ? 1 : 0, echange_ ? 0 : 1}) {
         if (std::none_of(manettes_.begin(), manettes_.end(),
                          [&](const Manette &m) { return m.etat.puits == puits; })) {
@@ -188,6 +190,14 @@ void Manettes::echanger(bool echanger, Match &match) {
     }
 }
 
+void Manettes::jouerSeul(std::optional<int> puits, Match &match) {
+    seul_ = puits;
+    for (Manette &m : manettes_) {
+        lacher(m.etat, match);
+        m.etat.puits = puits.value_or(-1);
+    }
+}
+
 std::optional<Instant> Manettes::prochaineLecture(Instant maintenant) {
     if (!ouvert_) {
         return std::nullopt;
@@ -234,16 +244,15 @@ Manettes::Lecture Manettes::lire(Instant maintenant, Match &match) {
             break;
         case SDL_CONTROLLERAXISMOTION:
             if (Manette *m = trouver(e.caxis.which)) {
-                lecture.change = axe(m->etat, traduireAxe(e.caxis.axis), e.caxis.value,
-                                     maintenant, match) ||
-                                 lecture.change;
+                lecture.change =
+                    axe(m->etat, traduireAxe(e.caxis.axis), e.caxis.value, maintenant, match) ||
+                    lecture.change;
             }
             break;
         default:
             break;
         }
     }
-    prochaineLecture_ =
-        maintenant + (manettes_.empty() ? intervalleRecherche : intervalleLecture);
+    prochaineLecture_ = maintenant + (manettes_.empty() ? intervalleRecherche : intervalleLecture);
     return lecture;
 }

@@ -33,6 +33,9 @@ public:
 
     // Swapped, the first pad plays the right well and the second the left one.
     void echanger(bool echange, Match &match);
+    // In a match over the network every pad plays this machine's well, or none on a machine that
+    // watches or waits.
+    void jouerSeul(std::optional<int> puits, Match &match);
 
     // SDL sees a pad's buttons, and a pad come or gone, only when asked: when to ask next, often
     // while a pad is connected, a few times a second otherwise.
@@ -61,6 +64,7 @@ private:
 
     bool ouvert_ = false;
     bool echange_ = false;
+    std::optional<std::optional<int>> seul_;
     std::vector<Manette> manettes_;
     std::optional<Instant> prochaineLecture_;
     // Devices without a mapping are named once each.

@@ -13,6 +13,7 @@ public:
           avant_(exterieure_ ? match.cliche() : Cliche{}) {}
     ~Observation() {
         --match_.observationsOuvertes_;
+        ++match_.revision_;
         if (exterieure_) {
             for (const Fait &fait : comparer(avant_, match_.cliche(), intention_)) {
                 match_.signaler(fait);
@@ -79,6 +80,7 @@ Verdict Match::verdict() const {
 }
 
 void Match::compterIssue() {
+    ++revision_;
     const Verdict issue = verdict();
     if (issue == Verdict::enCours) {
         issueComptee_ = false;
@@ -107,6 +109,7 @@ void Match::mettreEnPause() {
 }
 
 void Match::nouveauMatch() {
+    ++revision_;
     // In the same order as at start-up, so both first pieces come from the clock as they did then.
     jeu(0) = partie();
     jeu(1) = partie();
@@ -181,6 +184,7 @@ void Match::agir(int puits, Action action) {
 }
 
 void Match::rejouer(int puits, Action action) {
+    ++revision_;
     if (!pause_ && !jeu(1 - puits).getFini()) {
         appliquer(jeu(puits), action);
     }
@@ -191,6 +195,7 @@ Match::Seance Match::seance() const {
 }
 
 void Match::adopter(const Seance &seance) {
+    ++revision_;
     if (seance.pause != pause_ || seance.numero != numero_) {
         arreterRepetitions();
     }

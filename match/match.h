@@ -8,6 +8,7 @@
 #include "pilotes.h"
 #include "repetition.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <random>
@@ -61,6 +62,9 @@ public:
     int victoires(int puits) const { return victoires_[puits]; }
     // Which match of the sitting this is, from 0.
     unsigned numero() const { return numero_; }
+    // Grows with anything that may have changed the match: whoever sends its state on need not
+    // look at it again while this stands.
+    std::uint64_t revision() const { return revision_; }
     void basculerPause();
     // Pauses; never plays on.
     void mettreEnPause();
@@ -151,6 +155,7 @@ private:
     std::function<void(int, Action)> suiviActions_;
     int observationsOuvertes_ = 0;
     unsigned numero_ = 0;
+    std::uint64_t revision_ = 0;
     bool pause_ = false;
     int victoires_[2] = {0, 0};
     // The tally counts a finished match once, however many steps and keys come after its end.

@@ -9,10 +9,13 @@
 
 namespace {
 
-// How often ENet is serviced: often while a machine is connected (an action waits at most this
-// long), rarely while none is.
-constexpr std::int64_t serviceConnecte = 20;
-constexpr std::int64_t serviceAttente = 100;
+// How often ENet is serviced: often while the player acts (an action waits at most this long),
+// rarely otherwise, when only ENet's own pings and the one-second step go by. States go out at
+// most this often, what changed meanwhile together.
+constexpr std::int64_t serviceActif = 20;
+constexpr std::int64_t serviceCalme = 100;
+constexpr std::int64_t activiteRecente = 1000;
+constexpr std::int64_t intervalleEtats = 30;
 
 // The player, the watchers, and room for machines being told the match is full or of another
 // version.
@@ -100,6 +103,9 @@ void Hote::recevoir(Pair &pair, const Recu &recu, Match &match, Nouvelles &nouve
         return;
     }
     const bool duJoueur = pair.accueilli && pair.joueur && etat_ == Etat::enJeu;
+    if (duJoueur) {
+        derniereActivite_ = maintenant;
+    }
     if (const auto *action = std::get_if<ActionJoueur>(&recu.message);
         action && duJoueur && action->numero > confirme_) {
         match.agir(1, action->action);
@@ -179,29 +185,25 @@ Hote::Nouvelles Hote::servir(std::int64_t maintenant, Match &match) {
         nouvelles.abandon = true;
         nouvelles.change = true;
     }
-    if (aEnvoyer(match)) {
+    if (aEnvoyer(match) && (!dernierEnvoi_ || maintenant - *dernierEnvoi_ >= intervalleEtats)) {
         envoyerEtats(match);
+        dernierEnvoi_ = maintenant;
     }
     if (std::none_of(pairs_.begin(), pairs_.end(), [](const Pair &p) { return p.accueilli; })) {
         faits_.clear();
     }
     enet_host_flush(hote_);
-    prochainService_ = maintenant + (pairs_.empty() ? serviceAttente : serviceConnecte);
+    const bool actif = derniereActivite_ && maintenant - *derniereActivite_ < activiteRecente;
+    prochainService_ = maintenant + (actif ? serviceActif : serviceCalme);
     return nouvelles;
 }
 
 bool Hote::aEnvoyer(const Match &match) const {
-    for (const Pair &p : pairs_) {
-        if (!p.accueilli) {
-            continue;
-        }
-        EtatMatch etat = etatDe(match);
-        etat.confirme = p.joueur ? confirme_ : 0;
-        if (!faits_.empty() || !p.envoye || !(*p.envoye == etat)) {
-            return true;
-        }
+    if (!faits_.empty() || match.revision() != revisionEnvoyee_ || confirme_ != confirmeEnvoye_) {
+        return true;
     }
-    return false;
+    return std::any_of(pairs_.begin(), pairs_.end(),
+                       [](const Pair &p) { return p.accueilli && !p.envoye; });
 }
 
 void Hote::envoyerEtats(const Match &match) {
@@ -215,25 +217,25 @@ void Hote::envoyerEtats(const Match &match) {
         if (p.envoye && *p.envoye == etat && faits_.empty()) {
             continue;
         }
-        EtatMatch message = etat;
-        // A well it already has as it is goes unsent.
-        for (int i = 0; i < 2; ++i) {
-            if (p.envoye && p.envoye->puits[i] == etat.puits[i]) {
-                message.puits[i].reset();
-            }
-        }
+        EtatMatch message = difference(p.envoye, etat);
         message.faits.assign(faits_.begin(), faits_.begin() + static_cast<std::ptrdiff_t>(std::min(
                                                                   faits_.size(), faitsMax)));
         envoyer(p.pair, message);
         p.envoye = etat;
     }
     faits_.clear();
+    revisionEnvoyee_ = match.revision();
+    confirmeEnvoye_ = confirme_;
 }
 
 std::optional<std::int64_t> Hote::prochaineEcheance(std::int64_t maintenant,
                                                     const Match &match) const {
-    if (!prochainService_ || aEnvoyer(match)) {
+    if (!prochainService_) {
         return maintenant;
+    }
+    if (aEnvoyer(match)) {
+        return std::min(*prochainService_,
+                        std::max(maintenant, dernierEnvoi_.value_or(0) + intervalleEtats));
     }
     return prochainService_;
 }

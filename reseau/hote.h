@@ -91,5 +91,10 @@ private:
     std::uint32_t confirme_ = 0;
     std::optional<std::int64_t> depart_; // when the player vanished
     std::optional<std::int64_t> prochainService_;
+    std::optional<std::int64_t> derniereActivite_; // the player's last message
+    std::optional<std::int64_t> dernierEnvoi_;
+    // What the machines were last sent: the match at this revision, with this action taken.
+    std::uint64_t revisionEnvoyee_ = ~std::uint64_t{0};
+    std::uint32_t confirmeEnvoye_ = 0;
     unsigned rejetes_ = 0;
 };

@@ -1,13 +1,16 @@
 #include "invite.h"
 
 #include "canal.h"
+#include "miroir.h"
 
 #include <enet/enet.h>
 
 namespace {
 
-constexpr std::int64_t serviceConnecte = 20;
-constexpr std::int64_t serviceRecherche = 100;
+// As the host's: often while this machine's player acts, rarely otherwise.
+constexpr std::int64_t serviceActif = 20;
+constexpr std::int64_t serviceCalme = 100;
+constexpr std::int64_t activiteRecente = 1000;
 
 } // namespace
 
@@ -56,6 +59,9 @@ void Invite::agir(Action action) {
     }
     envoyer(pair_, prediction_->noter(action));
     enet_host_flush(hote_);
+    // Its answer is awaited soon.
+    actionEnvoyee_ = true;
+    prochainService_.reset();
 }
 
 void Invite::commander(Ordre ordre) {
@@ -91,9 +97,11 @@ void Invite::recevoir(const Recu &recu, Match &miroir, Nouvelles &nouvelles) {
     }
     if (const auto *etat = std::get_if<EtatMatch>(&recu.message);
         etat && prediction_ && (etat_ == Etat::joueur || etat_ == Etat::spectateur)) {
+        // A state that only confirms what this machine guessed changes nothing on its screen.
+        const EtatMatch avant = etatDe(miroir);
         prediction_->recevoir(miroir, *etat);
         nouvelles.faits.insert(nouvelles.faits.end(), etat->faits.begin(), etat->faits.end());
-        nouvelles.change = true;
+        nouvelles.change = nouvelles.change || !(etatDe(miroir) == avant);
         return;
     }
     ++rejetes_;
@@ -143,7 +151,14 @@ Invite::Nouvelles Invite::servir(std::int64_t maintenant, Match &miroir) {
         }
     }
     enet_host_flush(hote_);
-    prochainService_ = maintenant + (etat_ == Etat::recherche ? serviceRecherche : serviceConnecte);
+    // Only this machine's own actions count: the host's one-second step alone is no reason to
+    // listen more often.
+    if (actionEnvoyee_) {
+        derniereActivite_ = maintenant;
+    }
+    actionEnvoyee_ = false;
+    const bool actif = derniereActivite_ && maintenant - *derniereActivite_ < activiteRecente;
+    prochainService_ = maintenant + (actif ? serviceActif : serviceCalme);
     return nouvelles;
 }
 

@@ -78,5 +78,7 @@ private:
     std::unique_ptr<Prediction> prediction_;
     std::optional<std::int64_t> prochainEssai_;
     std::optional<std::int64_t> prochainService_;
+    std::optional<std::int64_t> derniereActivite_;
+    bool actionEnvoyee_ = false;
     unsigned rejetes_ = 0;
 };

@@ -19,19 +19,22 @@ constexpr std::size_t octetsCases = nbColonnes * nbLignes / 4;
 static_assert(nbColonnes * nbLignes % 4 == 0, "the cells fill their bytes");
 
 void ecrireCliche(Ecrivain &e, const ClichePartie &c) {
-    std::array<std::uint8_t, octetsCases> cases{};
-    for (int i = 0; i < nbColonnes * nbLignes; ++i) {
-        const std::uint8_t code =
-            c.cases[static_cast<std::size_t>(i / nbLignes)][static_cast<std::size_t>(i % nbLignes)];
-        cases[static_cast<std::size_t>(i / 4)] |= static_cast<std::uint8_t>(code << (2 * (i % 4)));
-    }
-    for (const std::uint8_t octet : cases) {
-        e.u8(octet);
+    e.u8(static_cast<std::uint8_t>((c.fini ? 1 : 0) | (c.avecCases ? 2 : 0)));
+    if (c.avecCases) {
+        std::array<std::uint8_t, octetsCases> cases{};
+        for (int i = 0; i < nbColonnes * nbLignes; ++i) {
+            const std::uint8_t code = c.cases[static_cast<std::size_t>(i / nbLignes)]
+                                             [static_cast<std::size_t>(i % nbLignes)];
+            cases[static_cast<std::size_t>(i / 4)] |=
+                static_cast<std::uint8_t>(code << (2 * (i % 4)));
+        }
+        for (const std::uint8_t octet : cases) {
+            e.u8(octet);
+        }
     }
     e.u8(static_cast<std::uint8_t>(c.type | c.rotation << 4));
     e.i32(c.x);
     e.i32(c.y);
-    e.u8(c.fini ? 1 : 0);
     e.i32(c.score);
     e.u16(c.penalite);
     e.u32(c.posees);
@@ -47,7 +50,10 @@ std::int32_t lireAncre(Lecteur &l) {
 
 ClichePartie lireCliche(Lecteur &l) {
     ClichePartie c;
-    for (std::size_t octet = 0; octet < octetsCases; ++octet) {
+    const std::uint32_t drapeaux = l.borne(l.u8(), 0, 3);
+    c.fini = (drapeaux & 1) != 0;
+    c.avecCases = (drapeaux & 2) != 0;
+    for (std::size_t octet = 0; c.avecCases && octet < octetsCases; ++octet) {
         const std::uint8_t valeur = l.u8();
         for (int k = 0; k < 4; ++k) {
             const int i = static_cast<int>(octet) * 4 + k;
@@ -64,7 +70,6 @@ ClichePartie lireCliche(Lecteur &l) {
     c.rotation = static_cast<std::uint8_t>(l.borne(piece >> 4, 0, 3));
     c.x = lireAncre(l);
     c.y = lireAncre(l);
-    c.fini = l.borne(l.u8(), 0, 1) == 1;
     c.score = static_cast<std::int32_t>(l.borne(l.u32(), 0, INT32_MAX));
     c.penalite = static_cast<std::uint16_t>(l.borne(l.u16(), 0, penaliteMax));
     c.posees = l.u32();
@@ -122,9 +127,10 @@ EtatMatch lireEtat(Lecteur &l) {
 } // namespace
 
 bool ClichePartie::operator==(const ClichePartie &autre) const {
-    return cases == autre.cases && type == autre.type && rotation == autre.rotation &&
-           x == autre.x && y == autre.y && fini == autre.fini && score == autre.score &&
-           penalite == autre.penalite && posees == autre.posees;
+    return avecCases == autre.avecCases && (!avecCases || cases == autre.cases) &&
+           type == autre.type && rotation == autre.rotation && x == autre.x && y == autre.y &&
+           fini == autre.fini && score == autre.score && penalite == autre.penalite &&
+           posees == autre.posees;
 }
 
 bool EtatMatch::operator==(const EtatMatch &autre) const {

@@ -59,9 +59,12 @@ struct DemandeSeance {
 };
 
 // One player's game as the host has it: every cell of the well (0 empty, 1 settled, 2 the falling
-// piece), the piece, and the counts.
+// piece), the piece, and the counts. The cells travel only when the other machine could not make
+// them again from the cells it has and the piece (avecCases false): most changes move the piece
+// alone.
 struct ClichePartie {
     std::array<std::array<std::uint8_t, nbLignes>, nbColonnes> cases{};
+    bool avecCases = true;
     std::uint8_t type = 0;     // 0 to 6
     std::uint8_t rotation = 0; // 0 to 3
     std::int32_t x = 0;
@@ -90,8 +93,8 @@ struct EtatMatch {
 // Waiting garbage, facts a message carries, rows of garbage in a fact: above these, a message is
 // refused as out of range.
 constexpr std::uint16_t penaliteMax = 1000;
-// How far a piece's anchor may stand from the well: only the piece of a lost well wanders out of it,
-// and no game lasts long enough to take it this far.
+// How far a piece's anchor may stand from the well: only the piece of a lost well wanders out of
+// it, and no game lasts long enough to take it this far.
 constexpr std::int32_t ancreMax = 1000000;
 constexpr std::size_t faitsMax = 64;
 constexpr int nombreMax = 1000;

@@ -48,7 +48,50 @@ public:
     }
 };
 
+// A piece of any shape and turn at its anchor, its mask made from them.
+class PieceOuverte : public bloc {
+public:
+    PieceOuverte(const ClichePartie &c) : bloc(c.type, c.x, c.y) {
+        rotation = c.rotation;
+        vider();
+        placer();
+    }
+};
+
 } // namespace
+
+std::array<std::array<std::uint8_t, nbLignes>, nbColonnes>
+refaireCases(const ClichePartie &avant, const ClichePartie &cliche) {
+    const PieceOuverte piece(cliche);
+    std::array<std::array<std::uint8_t, nbLignes>, nbColonnes> cases{};
+    for (int colonne = 0; colonne < nbColonnes; ++colonne) {
+        for (int ligne = 0; ligne < nbLignes; ++ligne) {
+            const auto c = static_cast<std::size_t>(colonne);
+            const auto l = static_cast<std::size_t>(ligne);
+            const bool posee = avant.cases[c][l] == casePosee;
+            cases[c][l] = posee                               ? casePosee
+                          : piece.getJeu(colonne, ligne) != 0 ? caseTombante
+                                                              : caseVide;
+        }
+    }
+    return cases;
+}
+
+EtatMatch difference(const std::optional<EtatMatch> &envoye, const EtatMatch &etat) {
+    EtatMatch message = etat;
+    for (int i = 0; envoye && i < 2; ++i) {
+        const std::optional<ClichePartie> &avant = envoye->puits[i];
+        if (!avant || !etat.puits[i]) {
+            continue;
+        }
+        if (*avant == *etat.puits[i]) {
+            message.puits[i].reset();
+        } else if (refaireCases(*avant, *etat.puits[i]) == etat.puits[i]->cases) {
+            message.puits[i]->avecCases = false;
+        }
+    }
+    return message;
+}
 
 ClichePartie clicher(const partie &jeu) {
     return PartieOuverte(jeu).clicher();

@@ -10,6 +10,15 @@ ClichePartie clicher(const partie &jeu);
 // shape, turn and anchor), its counts.
 void restaurer(partie &jeu, const ClichePartie &cliche);
 
+// The cells of a well as they stand when the piece of `cliche` is written into the settled cells of
+// `avant`: what a machine that has `avant` makes of a picture sent without its cells.
+std::array<std::array<std::uint8_t, nbLignes>, nbColonnes> refaireCases(const ClichePartie &avant,
+                                                                        const ClichePartie &cliche);
+
+// What a machine that was last sent `envoye` needs of `etat`: a well it has as it is goes unsent,
+// one whose cells it can make again from the piece goes without them.
+EtatMatch difference(const std::optional<EtatMatch> &envoye, const EtatMatch &etat);
+
 // The whole state of the match: the sitting and both wells, no facts, nothing confirmed.
 EtatMatch etatDe(const Match &match);
 

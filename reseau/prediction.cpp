@@ -12,9 +12,19 @@ ActionJoueur Prediction::noter(Action action) {
 
 void Prediction::recevoir(Match &miroir, const EtatMatch &etat) {
     for (int i = 0; i < 2; ++i) {
-        if (etat.puits[i]) {
-            recus_[i] = etat.puits[i];
+        if (!etat.puits[i]) {
+            continue;
         }
+        ClichePartie puits = *etat.puits[i];
+        if (!puits.avecCases) {
+            // Cells to make from those had before; without any, nothing to make them from.
+            if (!recus_[i]) {
+                continue;
+            }
+            puits.cases = refaireCases(*recus_[i], puits);
+            puits.avecCases = true;
+        }
+        recus_[i] = puits;
     }
     confirme_ = std::max(confirme_, etat.confirme);
     while (!attente_.empty() && attente_.front().numero <= etat.confirme) {

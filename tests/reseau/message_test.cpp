@@ -42,10 +42,10 @@ EtatMatch unEtat() {
 }
 
 // Where the fields of a state with both wells lie: the header, 21 bytes of the sitting, then each
-// well (45 bytes of cells, the piece, x, y, over, score, waiting garbage, pieces settled), then
-// the facts.
+// well (its flags, 45 bytes of cells, the piece, x, y, score, waiting garbage, pieces settled),
+// then the facts.
 constexpr std::size_t debutPuits = 2 + 21;
-constexpr std::size_t piece = debutPuits + 45;
+constexpr std::size_t piece = debutPuits + 46;
 constexpr std::size_t finPuits = debutPuits + 65;
 constexpr std::size_t nombreFaits = debutPuits + 2 * 65;
 
@@ -61,10 +61,12 @@ TEST(Message, EveryTypeRoundTripsAndAnythingElseIsRefused) {
     EtatMatch unPuitsSeul = unEtat();
     unPuitsSeul.puits[0].reset();
     unPuitsSeul.faits.clear();
+    EtatMatch sansCases = unEtat();
+    sansCases.puits[1]->avecCases = false;
     for (const Message &m : std::vector<Message>{
              Bonjour{}, Refus{}, Accueil{true}, Accueil{false}, ActionJoueur{1, Action::pivoter},
              ActionJoueur{0xFFFFFFFF, Action::descendre}, DemandeSeance{Ordre::matchSuivant},
-             unEtat(), unPuitsSeul, EtatMatch{}}) {
+             unEtat(), unPuitsSeul, sansCases, EtatMatch{}}) {
         SCOPED_TRACE(m.index());
         const Octets octets = encoder(m);
         const std::optional<Recu> recu = decoder(octets.data(), octets.size());
@@ -91,8 +93,8 @@ TEST(Message, EveryTypeRoundTripsAndAnythingElseIsRefused) {
         {"a piece of type 7", unEtat(), [](Octets &o) { o[piece] = 0x07; }},
         {"a fifth turn", unEtat(), [](Octets &o) { o[piece] = 0x40; }},
         {"an anchor beyond any well's reach", unEtat(), [](Octets &o) { o[piece + 4] = 0x7F; }},
-        {"over neither yes nor no", unEtat(), [](Octets &o) { o[piece + 9] = 2; }},
-        {"a score below zero", unEtat(), [](Octets &o) { o[piece + 13] = 0x80; }},
+        {"an unknown flag of a well", unEtat(), [](Octets &o) { o[debutPuits] |= 4; }},
+        {"a score below zero", unEtat(), [](Octets &o) { o[piece + 12] = 0x80; }},
         {"too much garbage waiting", unEtat(), [](Octets &o) { o[finPuits - 5] = 0xFF; }},
         {"an unknown flag of the sitting", unEtat(), [](Octets &o) { o[6] |= 8; }},
         {"a threshold below zero", unEtat(), [](Octets &o) { o[12] = 0x80; }},

@@ -40,18 +40,20 @@ struct Partie2Machines {
     Prediction prediction{1};
     Ligne versHote, versInvite;
     std::uint32_t confirme = 0;
+    std::optional<EtatMatch> envoye;
     Instant t = 0;
 
     Partie2Machines() {
-        miroir.suivreActions([this](int, Action action) {
-            versHote.envoyer(t, prediction.noter(action));
-        });
+        miroir.suivreActions(
+            [this](int, Action action) { versHote.envoyer(t, prediction.noter(action)); });
         envoyerEtat();
     }
+    // Only what changed since the last state, as the host's session sends it.
     void envoyerEtat() {
         EtatMatch etat = etatDe(hote.match);
         etat.confirme = confirme;
-        versInvite.envoyer(t, etat);
+        versInvite.envoyer(t, difference(envoye, etat));
+        envoye = etat;
     }
     // Time passes to `jusqua`, the messages due arriving on each side.
     void attendre(Instant jusqua) {
