@@ -8,7 +8,7 @@
 // The match's sounds: each fact played as it happens, on the game's clock. On a machine that
 // joins a match over the network, its own well's moves are felt at once, from the mirror, and
 // everything else comes with the host's state.
-class SonDuJeu : public EcouteurMatch {
+class SonDuJeu final : public EcouteurMatch {
 public:
     explicit SonDuJeu(Son &son) : son_(son) {}
     // The mirror's own facts.

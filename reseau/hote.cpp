@@ -11,11 +11,11 @@ namespace {
 
 // How often ENet is serviced: often while the player acts (an action waits at most this long),
 // rarely otherwise, when only ENet's own pings and the one-second step go by. States go out at
-// most this often, what changed meanwhile together.
+// most once a frame (the game draws one every 50 ms at most), what changed meanwhile together.
 constexpr std::int64_t serviceActif = 20;
 constexpr std::int64_t serviceCalme = 100;
 constexpr std::int64_t activiteRecente = 1000;
-constexpr std::int64_t intervalleEtats = 30;
+constexpr std::int64_t intervalleEtats = 50;
 
 // The player, the watchers, and room for machines being told the match is full or of another
 // version.

@@ -18,7 +18,7 @@ struct _ENetPeer;
 // actions and commands are played on the match as they arrive, and every machine is sent the
 // match's state each time it changes, with the facts that came with it. Serviced from the game's
 // wake-ups: no thread. Times are the caller's clock, in milliseconds.
-class Hote : public EcouteurMatch {
+class Hote final : public EcouteurMatch {
 public:
     // Listens on the port, on every interface. Nothing, and why in `erreur`, when it cannot (the
     // port already in use).
