@@ -24,8 +24,12 @@ namespace {
 using Horloge = std::chrono::steady_clock;
 constexpr Action actions[] = {Action::gauche, Action::pivoter, Action::droite, Action::descendre};
 
+// What an IPv4 datagram adds around its UDP payload: the IP and UDP headers.
+constexpr double entetesIp = 28;
+
 struct Mesure {
-    double haut = 0, bas = 0;       // bytes a second
+    double haut = 0, bas = 0;       // bytes a second, UDP payloads
+    double hautIp = 0, basIp = 0;   // the same with the IP and UDP headers
     std::vector<double> confirmees; // milliseconds
 };
 
@@ -57,7 +61,7 @@ Mesure jouer(int delaiMs, double perte, std::chrono::seconds duree, int interval
     };
     std::int64_t seconde = 1000, action = 0;
     std::optional<Horloge::time_point> debutJeu;
-    std::uint64_t hautAvant = 0, basAvant = 0;
+    std::uint64_t hautAvant = 0, basAvant = 0, datagrammesHaut = 0, datagrammesBas = 0;
     std::size_t n = 0;
     while (!debutJeu || Horloge::now() - *debutJeu < duree) {
         const std::int64_t t = ms();
@@ -71,6 +75,8 @@ Mesure jouer(int delaiMs, double perte, std::chrono::seconds duree, int interval
             debutJeu = Horloge::now();
             hautAvant = relais.versHote();
             basAvant = relais.versInvites();
+            datagrammesHaut = relais.datagrammesVersHote();
+            datagrammesBas = relais.datagrammesVersInvites();
             seconde = t + 1000;
             action = t + intervalleActions;
         }
@@ -95,6 +101,13 @@ Mesure jouer(int delaiMs, double perte, std::chrono::seconds duree, int interval
     const double secondes = std::chrono::duration<double>(Horloge::now() - *debutJeu).count();
     mesure.haut = static_cast<double>(relais.versHote() - hautAvant) / secondes;
     mesure.bas = static_cast<double>(relais.versInvites() - basAvant) / secondes;
+    mesure.hautIp =
+        mesure.haut +
+        entetesIp * static_cast<double>(relais.datagrammesVersHote() - datagrammesHaut) / secondes;
+    mesure.basIp =
+        mesure.bas + entetesIp *
+                         static_cast<double>(relais.datagrammesVersInvites() - datagrammesBas) /
+                         secondes;
     return mesure;
 }
 
@@ -112,12 +125,13 @@ double rang(std::vector<double> v, double part) {
 int main() {
     const Mesure minute = jouer(50, 0, std::chrono::seconds(60));
     std::printf("a minute of play at 4 actions a second, 50 ms each way: bytes up %.0f down %.0f "
-                "per second (UDP payloads, ENet's headers included)\n",
-                minute.haut, minute.bas);
+                "per second (UDP payloads, ENet's headers included; with the IP and UDP headers, "
+                "up %.0f down %.0f)\n",
+                minute.haut, minute.bas, minute.hautIp, minute.basIp);
     const Mesure tenue = jouer(50, 0, std::chrono::seconds(20), 40);
     std::printf("a key held, 25 actions a second, 50 ms each way: bytes up %.0f down %.0f per "
-                "second\n",
-                tenue.haut, tenue.bas);
+                "second (with the IP and UDP headers, up %.0f down %.0f)\n",
+                tenue.haut, tenue.bas, tenue.hautIp, tenue.basIp);
     for (const int delai : {0, 50, 150}) {
         const Mesure m = jouer(delai, 0.05, std::chrono::seconds(25));
         std::printf("%3d ms each way, 5 %% dropped: confirmed median %.0f p99 %.0f ms (%zu "

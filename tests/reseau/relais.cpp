@@ -115,6 +115,7 @@ void Relais::tourner() {
             envoi.octets.assign(tampon.begin(), tampon.begin() + n);
             if (p.fd == ecoute_) {
                 versHote_ += static_cast<std::uint64_t>(n);
+                ++datagrammesVersHote_;
                 const std::uint16_t client = ntohs(de.sin_port);
                 auto amont = amonts.find(client);
                 if (amont == amonts.end()) {
@@ -124,6 +125,7 @@ void Relais::tourner() {
                 envoi.vers = hote;
             } else {
                 versInvites_ += static_cast<std::uint64_t>(n);
+                ++datagrammesVersInvites_;
                 envoi.socket = ecoute_;
                 for (const auto &[port, s] : amonts) {
                     if (s == p.fd) {

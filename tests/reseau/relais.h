@@ -22,9 +22,12 @@ public:
     // A delay each way, and the share of datagrams dropped each way, from now on.
     void regler(int delaiMs, double perte);
 
-    // Bytes forwarded to the host, and back, so far (what arrived, dropped or not).
+    // Bytes forwarded to the host, and back, so far (what arrived, dropped or not), and the
+    // datagrams that carried them.
     std::uint64_t versHote() const { return versHote_; }
     std::uint64_t versInvites() const { return versInvites_; }
+    std::uint64_t datagrammesVersHote() const { return datagrammesVersHote_; }
+    std::uint64_t datagrammesVersInvites() const { return datagrammesVersInvites_; }
 
 private:
     void tourner();
@@ -39,6 +42,8 @@ private:
     std::atomic<bool> fin_{false};
     std::atomic<std::uint64_t> versHote_{0};
     std::atomic<std::uint64_t> versInvites_{0};
+    std::atomic<std::uint64_t> datagrammesVersHote_{0};
+    std::atomic<std::uint64_t> datagrammesVersInvites_{0};
     std::thread fil_;
 };
 
