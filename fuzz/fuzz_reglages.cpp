@@ -27,7 +27,8 @@ std::multiset<std::string> messages(const LectureReglages &lue) {
 }
 
 // No new bad line; the only ones gone are the changed setting's own bad values, written over.
-bool memesErreurs(const LectureReglages &avant, const LectureReglages &apres, const std::string &cle) {
+bool memesErreurs(const LectureReglages &avant, const LectureReglages &apres,
+                  const std::string &cle) {
     std::multiset<std::string> restes = messages(avant);
     for (const std::string &m : messages(apres)) {
         const auto trouve = restes.find(m);

@@ -33,9 +33,15 @@ int main(int argc, char **argv) {
     deux.faits = {{Evenement::pose, 1}, {Evenement::lignesEnvoyees, 0, 2}};
     EtatMatch un = deux;
     un.puits[0].reset();
-    const std::vector<Message> messages = {
-        Bonjour{},         Refus{},       Accueil{true}, Accueil{false},
-        ActionJoueur{1, Action::gauche}, DemandeSeance{Ordre::pause}, deux, un, EtatMatch{}};
+    const std::vector<Message> messages = {Bonjour{},
+                                           Refus{},
+                                           Accueil{true},
+                                           Accueil{false},
+                                           ActionJoueur{1, Action::gauche},
+                                           DemandeSeance{Ordre::pause},
+                                           deux,
+                                           un,
+                                           EtatMatch{}};
     for (std::size_t i = 0; i < messages.size(); ++i) {
         if (!ecrire(std::string(argv[1]) + "/message" + std::to_string(i), messages[i])) {
             std::perror(argv[1]);

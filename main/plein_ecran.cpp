@@ -45,7 +45,7 @@ void PleinEcran::basculer() {
     const bool gestionnaire = gestionnairePleinEcran();
     if (!actif_) {
         cadre_ = {glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), glutGet(GLUT_WINDOW_WIDTH),
-                 glutGet(GLUT_WINDOW_HEIGHT)};
+                  glutGet(GLUT_WINDOW_HEIGHT)};
         if (gestionnaire) {
             glutFullScreen();
         } else {

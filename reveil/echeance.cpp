@@ -1,6 +1,5 @@
 #include "echeance.h"
 
-
 std::optional<std::uint32_t> delaiProchaineImage(bool imageChangee, bool balancement,
                                                  std::uint32_t maintenant,
                                                  std::uint32_t dernierTemps) {

@@ -66,5 +66,4 @@ TEST_F(Minuterie, SeReprogrammeAvantDeFaireTomber) {
     EXPECT_EQ(armementsAvantNouvellePiece, 1u);
 }
 
-
 } // namespace

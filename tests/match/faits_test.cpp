@@ -64,7 +64,9 @@ TEST(Faits, WhatTheMatchReports) {
              s.appuyerSpeciale(toucheDroite);
          },
          {{E::deplacement, 0}, {E::deplacement, 1}}},
-        {"a step of gravity alone says nothing", [](SeanceDeTest &s, Oreille &) { s.match.seconde(0); }, {}},
+        {"a step of gravity alone says nothing",
+         [](SeanceDeTest &s, Oreille &) { s.match.seconde(0); },
+         {}},
         {"the down key moves the piece",
          [](SeanceDeTest &s, Oreille &) { s.appuyerSpeciale(toucheBas); },
          {{E::deplacement, 1}}},
@@ -117,7 +119,9 @@ TEST(Faits, WhatTheMatchReports) {
              s.appuyer(toucheEchap);
          },
          {{E::pause, -1}, {E::reprise, -1}}},
-        {"a hidden window pauses", [](SeanceDeTest &s, Oreille &) { s.match.mettreEnPause(); }, {{E::pause, -1}}},
+        {"a hidden window pauses",
+         [](SeanceDeTest &s, Oreille &) { s.match.mettreEnPause(); },
+         {{E::pause, -1}}},
         {"m is the machine's, no fact of the match's, even while paused",
          [](SeanceDeTest &s, Oreille &o) {
              s.match.mettreEnPause();
