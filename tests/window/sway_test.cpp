@@ -36,9 +36,13 @@ bool bothFit(const harness::Image &image, const Pieces &pieces, scene::Sway sway
                    .size() == 1;
 }
 
-// The first frame count whose sway makes the model fit the picture.
-std::optional<int> framesOfSway(const harness::Image &image, const Pieces &pieces) {
-    for (int frames = 1; frames <= 400; ++frames) {
+// The first frame count from `depuis` on whose sway makes the model fit the picture. Only a few
+// seconds of frames are tried: under load a capture may catch a frame half copied to the window,
+// which fits no sway, and trying hundreds for it would leave the pieces fallen out of the search
+// by the next capture.
+std::optional<int> framesOfSway(const harness::Image &image, const Pieces &pieces,
+                                int depuis = 1) {
+    for (int frames = depuis; frames <= depuis + 80; ++frames) {
         if (bothFit(image, pieces, scene::swayAfterFrames(frames))) {
             return frames;
         }
@@ -75,7 +79,7 @@ TEST(Sway, LTurnsThePictureAndLAgainStraightensIt) {
     // Still turning: a later picture fits only a sway well beyond the first.
     std::optional<int> later;
     const auto further = game.waitForCapture([&](const harness::Image &image) {
-        later = framesOfSway(image, pieces);
+        later = framesOfSway(image, pieces, *first);
         return later && *later >= *first + 10;
     });
     ASSERT_TRUE(further) << "the picture stopped turning after " << *first << " frames";

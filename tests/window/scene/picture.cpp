@@ -192,9 +192,14 @@ std::vector<Expectation> expectations(const WellContents &contents, Looks looks,
     const auto drawn = primitives(contents, looks, projector);
     const double dx = xOffset(contents.well);
     std::vector<Expectation> points;
+    // The strip above the wells, where the scores and who plays each well are written flat over
+    // the scene on dark bands, is left out, with the pixels a surface is read from around a point:
+    // a swaying scene passes under it.
+    const auto hautDesPuits = toWindow({4, 1, -14}, width, height);
+    const double haut = hautDesPuits ? hautDesPuits->y + 3 : 0;
     const auto add = [&](const Vec3 &world, const std::string &what) {
         const auto p = toWindow(world, width, height, sway);
-        if (!p || p->x < 2 || p->y < 2 || p->x > width - 2 || p->y > height - 2) {
+        if (!p || p->x < 2 || p->y < haut || p->x > width - 2 || p->y > height - 2) {
             return;
         }
         if (const auto s = surfaceAt(drawn, looks.floor, *p)) {

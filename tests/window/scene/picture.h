@@ -40,7 +40,8 @@ struct Expectation {
 // the floor first, then every shadow (the cell's top square on the floor, one column right and
 // one row down), then every cube, later ones covering earlier ones. The points are the middle of
 // every cube's top face and the middle of the floor under every cell of the well and around it;
-// points within a few pixels of an edge between two surfaces are left out.
+// points within a few pixels of an edge between two surfaces, and points in the strip above the
+// wells where the scores stand over the scene, are left out.
 std::vector<Expectation> expectations(const WellContents &contents, Looks looks, int width,
                                       int height, Sway sway = {});
 
