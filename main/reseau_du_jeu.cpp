@@ -17,8 +17,8 @@ void dire(const std::string &texte) {
     jeu().avis.afficher(texte, maintenant() + dureeAvis);
 }
 
-// Who plays each well over the network; the player's own choices come back with a match of
-// their own.
+// Who plays each well over the network. The player's own choices are kept aside, and stand in
+// the settings file meanwhile.
 void piloter(Pilote::Reseau gauche, Pilote::Reseau droite) {
     Jeu &j = jeu();
     if (!j.pilotesLocaux) {

@@ -40,8 +40,7 @@ bool bothFit(const harness::Image &image, const Pieces &pieces, scene::Sway sway
 // seconds of frames are tried: under load a capture may catch a frame half copied to the window,
 // which fits no sway, and trying hundreds for it would leave the pieces fallen out of the search
 // by the next capture.
-std::optional<int> framesOfSway(const harness::Image &image, const Pieces &pieces,
-                                int depuis = 1) {
+std::optional<int> framesOfSway(const harness::Image &image, const Pieces &pieces, int depuis = 1) {
     for (int frames = depuis; frames <= depuis + 80; ++frames) {
         if (bothFit(image, pieces, scene::swayAfterFrames(frames))) {
             return frames;
