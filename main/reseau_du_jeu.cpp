@@ -50,7 +50,7 @@ bool servirHote(std::int64_t t) {
         j.avis.fixer(std::nullopt);
     }
     if (n.parti) {
-        j.avis.fixer("The other player is gone: the match waits two minutes for them");
+        j.avis.fixer("The other player is gone: the match waits for them two minutes");
     }
     if (n.abandon) {
         attendreJoueur();
@@ -140,22 +140,11 @@ bool executerEnReseau(Geste geste) {
             geste == Geste::pause || geste == Geste::nouveauMatch || geste == Geste::matchSuivant;
         return seance && j.hote->etat() != Hote::Etat::enJeu;
     }
-    switch (geste) {
-    case Geste::pause:
-        j.invite->commander(Ordre::pause);
+    if (const std::optional<Ordre> ordre = ordreDe(geste)) {
+        j.invite->commander(*ordre);
         return true;
-    case Geste::mettreEnPause:
-        j.invite->commander(Ordre::mettreEnPause);
-        return true;
-    case Geste::nouveauMatch:
-        j.invite->commander(Ordre::nouveauMatch);
-        return true;
-    case Geste::matchSuivant:
-        j.invite->commander(Ordre::matchSuivant);
-        return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 void heberger() {

@@ -114,20 +114,7 @@ void Hote::recevoir(Pair &pair, const Recu &recu, Match &match, Nouvelles &nouve
         return;
     }
     if (const auto *commande = std::get_if<DemandeSeance>(&recu.message); commande && duJoueur) {
-        switch (commande->ordre) {
-        case Ordre::pause:
-            match.basculerPause();
-            break;
-        case Ordre::mettreEnPause:
-            match.mettreEnPause();
-            break;
-        case Ordre::nouveauMatch:
-            match.nouveauMatch();
-            break;
-        case Ordre::matchSuivant:
-            match.matchSuivant();
-            break;
-        }
+        appliquerGeste(match, gesteDe(commande->ordre), maintenant);
         nouvelles.change = true;
         return;
     }

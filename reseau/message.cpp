@@ -195,3 +195,33 @@ std::optional<Recu> decoder(const std::uint8_t *octets, std::size_t taille) {
     }
     return Recu{version, *message};
 }
+
+std::optional<Ordre> ordreDe(Geste geste) {
+    switch (geste) {
+    case Geste::pause:
+        return Ordre::pause;
+    case Geste::mettreEnPause:
+        return Ordre::mettreEnPause;
+    case Geste::nouveauMatch:
+        return Ordre::nouveauMatch;
+    case Geste::matchSuivant:
+        return Ordre::matchSuivant;
+    default:
+        return std::nullopt;
+    }
+}
+
+Geste gesteDe(Ordre ordre) {
+    switch (ordre) {
+    case Ordre::pause:
+        return Geste::pause;
+    case Ordre::mettreEnPause:
+        return Geste::mettreEnPause;
+    case Ordre::nouveauMatch:
+        return Geste::nouveauMatch;
+    case Ordre::matchSuivant:
+        return Geste::matchSuivant;
+    }
+    // The decoder lets no other order through.
+    return Geste::pause;
+}

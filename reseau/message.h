@@ -2,6 +2,7 @@
 
 #include "action.h"
 #include "faits.h"
+#include "gestes.h"
 #include "grille.h"
 
 #include <array>
@@ -57,6 +58,9 @@ struct DemandeSeance {
     Ordre ordre = Ordre::pause;
     bool operator==(const DemandeSeance &autre) const { return ordre == autre.ordre; }
 };
+// The sitting's gestures that travel as orders, and the gesture each order carries out.
+std::optional<Ordre> ordreDe(Geste geste);
+Geste gesteDe(Ordre ordre);
 
 // One player's game as the host has it: every cell of the well (0 empty, 1 settled, 2 the falling
 // piece), the piece, and the counts. The cells travel only when the other machine could not make

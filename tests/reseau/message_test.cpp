@@ -118,6 +118,13 @@ TEST(Message, EveryTypeRoundTripsAndAnythingElseIsRefused) {
         ASSERT_TRUE(recu);
         EXPECT_EQ(recu->version, 200);
     }
+
+    // Each order carries out on the host the gesture that sent it; who plays stays each machine's.
+    for (const Ordre o :
+         {Ordre::pause, Ordre::mettreEnPause, Ordre::nouveauMatch, Ordre::matchSuivant}) {
+        EXPECT_EQ(ordreDe(gesteDe(o)), o);
+    }
+    EXPECT_FALSE(ordreDe(Geste::piloteGauche));
 }
 
 } // namespace
