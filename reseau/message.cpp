@@ -70,9 +70,9 @@ ClichePartie lireCliche(Lecteur &l) {
     c.rotation = static_cast<std::uint8_t>(l.borne(piece >> 4, 0, 3));
     c.x = lireAncre(l);
     c.y = lireAncre(l);
-    c.score = static_cast<std::int32_t>(l.borne(l.u32(), 0, INT32_MAX));
+    c.score = static_cast<std::int32_t>(l.borne(l.u32(), 0, compteMax));
     c.penalite = static_cast<std::uint16_t>(l.borne(l.u16(), 0, penaliteMax));
-    c.posees = l.u32();
+    c.posees = l.borne(l.u32(), 0, compteMax);
     return c;
 }
 

@@ -100,6 +100,9 @@ constexpr std::uint16_t penaliteMax = 1000;
 // How far a piece's anchor may stand from the well: only the piece of a lost well wanders out of
 // it, and no game lasts long enough to take it this far.
 constexpr std::int32_t ancreMax = 1000000;
+// A score, or a count of pieces settled: far beyond any game, and far enough below the 32-bit
+// edge that the moves a machine predicts on top of a state cannot carry it over.
+constexpr std::int32_t compteMax = 1000000000;
 constexpr std::size_t faitsMax = 64;
 constexpr int nombreMax = 1000;
 

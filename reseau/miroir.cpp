@@ -22,9 +22,9 @@ public:
         c.x = std::clamp(x, -ancreMax, ancreMax);
         c.y = std::clamp(y, -ancreMax, ancreMax);
         c.fini = fini;
-        c.score = score;
+        c.score = std::clamp(score, 0, compteMax);
         c.penalite = static_cast<std::uint16_t>(std::min<int>(penalite, penaliteMax));
-        c.posees = static_cast<std::uint32_t>(posees);
+        c.posees = static_cast<std::uint32_t>(std::clamp(posees, 0, compteMax));
         return c;
     }
 

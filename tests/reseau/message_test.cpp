@@ -95,6 +95,7 @@ TEST(Message, EveryTypeRoundTripsAndAnythingElseIsRefused) {
         {"an anchor beyond any well's reach", unEtat(), [](Octets &o) { o[piece + 4] = 0x7F; }},
         {"an unknown flag of a well", unEtat(), [](Octets &o) { o[debutPuits] |= 4; }},
         {"a score below zero", unEtat(), [](Octets &o) { o[piece + 12] = 0x80; }},
+        {"more pieces settled than any game", unEtat(), [](Octets &o) { o[finPuits - 1] = 0x7F; }},
         {"too much garbage waiting", unEtat(), [](Octets &o) { o[finPuits - 5] = 0xFF; }},
         {"an unknown flag of the sitting", unEtat(), [](Octets &o) { o[6] |= 8; }},
         {"a threshold below zero", unEtat(), [](Octets &o) { o[12] = 0x80; }},
