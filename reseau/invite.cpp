@@ -99,7 +99,10 @@ void Invite::recevoir(const Recu &recu, Match &miroir, Nouvelles &nouvelles) {
         etat && prediction_ && (etat_ == Etat::joueur || etat_ == Etat::spectateur)) {
         // A state that only confirms what this machine guessed changes nothing on its screen.
         const EtatMatch avant = etatDe(miroir);
-        prediction_->recevoir(miroir, *etat);
+        if (!prediction_->recevoir(miroir, *etat)) {
+            ++rejetes_;
+            return;
+        }
         nouvelles.faits.insert(nouvelles.faits.end(), etat->faits.begin(), etat->faits.end());
         nouvelles.change = nouvelles.change || !(etatDe(miroir) == avant);
         return;

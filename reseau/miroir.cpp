@@ -77,6 +77,19 @@ refaireCases(const ClichePartie &avant, const ClichePartie &cliche) {
     return cases;
 }
 
+bool possible(const ClichePartie &puits) {
+    if (puits.fini) {
+        return true;
+    }
+    for (std::size_t ligne = 0; ligne < nbLignes; ++ligne) {
+        if (std::all_of(puits.cases.begin(), puits.cases.end(),
+                        [&](const auto &colonne) { return colonne[ligne] == casePosee; })) {
+            return false;
+        }
+    }
+    return true;
+}
+
 EtatMatch difference(const std::optional<EtatMatch> &envoye, const EtatMatch &etat) {
     EtatMatch message = etat;
     for (int i = 0; envoye && i < 2; ++i) {

@@ -15,6 +15,10 @@ void restaurer(partie &jeu, const ClichePartie &cliche);
 std::array<std::array<std::uint8_t, nbLignes>, nbColonnes> refaireCases(const ClichePartie &avant,
                                                                         const ClichePartie &cliche);
 
+// Whether the game can show this well: a row full of settled cubes stands only in a lost well,
+// filled with them. The game clears any other row as it fills, and garbage comes with a hole.
+bool possible(const ClichePartie &puits);
+
 // What a machine that was last sent `envoye` needs of `etat`: a well it has as it is goes unsent,
 // one whose cells it can make again from the piece goes without them.
 EtatMatch difference(const std::optional<EtatMatch> &envoye, const EtatMatch &etat);

@@ -10,7 +10,8 @@ ActionJoueur Prediction::noter(Action action) {
     return message;
 }
 
-void Prediction::recevoir(Match &miroir, const EtatMatch &etat) {
+bool Prediction::recevoir(Match &miroir, const EtatMatch &etat) {
+    std::optional<ClichePartie> recus[2] = {recus_[0], recus_[1]};
     for (int i = 0; i < 2; ++i) {
         if (!etat.puits[i]) {
             continue;
@@ -18,24 +19,30 @@ void Prediction::recevoir(Match &miroir, const EtatMatch &etat) {
         ClichePartie puits = *etat.puits[i];
         if (!puits.avecCases) {
             // Cells to make from those had before; without any, nothing to make them from.
-            if (!recus_[i]) {
+            if (!recus[i]) {
                 continue;
             }
-            puits.cases = refaireCases(*recus_[i], puits);
+            puits.cases = refaireCases(*recus[i], puits);
             puits.avecCases = true;
         }
-        recus_[i] = puits;
+        if (!possible(puits)) {
+            return false;
+        }
+        recus[i] = puits;
     }
+    recus_[0] = recus[0];
+    recus_[1] = recus[1];
     confirme_ = std::max(confirme_, etat.confirme);
     while (!attente_.empty() && attente_.front().numero <= etat.confirme) {
         attente_.pop_front();
     }
     if (!synchronise()) {
-        return;
+        return true;
     }
     const ClichePartie puits[2] = {*recus_[0], *recus_[1]};
     adopter(miroir, etat, puits);
     for (const ActionJoueur &action : attente_) {
         miroir.rejouer(puits_, action.action);
     }
+    return true;
 }

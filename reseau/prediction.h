@@ -21,8 +21,9 @@ public:
     ActionJoueur noter(Action action);
 
     // The host's state: the mirror takes it (each well as last sent), and the actions still
-    // unconfirmed are played again on the predicted well.
-    void recevoir(Match &miroir, const EtatMatch &etat);
+    // unconfirmed are played again on the predicted well. False, and nothing taken, when a well it
+    // gives is one no game can show.
+    bool recevoir(Match &miroir, const EtatMatch &etat);
 
     // Whether any state came yet: until then the mirror is no match of the host's.
     bool synchronise() const { return recus_[0].has_value() && recus_[1].has_value(); }

@@ -65,7 +65,7 @@ struct Partie2Machines {
                 envoyerEtat();
             }
             for (const Message &m : versInvite.arrives(t)) {
-                prediction.recevoir(miroir, std::get<EtatMatch>(m));
+                EXPECT_TRUE(prediction.recevoir(miroir, std::get<EtatMatch>(m)));
             }
         }
     }
@@ -120,6 +120,14 @@ TEST(Prediction, KeysFeltAtOnceGuessesCorrectedAndTheTwoAgree) {
         EXPECT_EQ(clicher(m.miroir.jeu(puits)), clicher(m.hote.match.jeu(puits)));
     }
     EXPECT_EQ(m.miroir.seance().numero, m.hote.match.seance().numero);
+
+    // A full row of cubes in a game not over: no game shows one, and the state is refused whole.
+    EtatMatch impossible = etatDe(m.hote.match);
+    for (auto &colonne : impossible.puits[0]->cases) {
+        colonne[0] = casePosee;
+    }
+    EXPECT_FALSE(m.prediction.recevoir(m.miroir, impossible));
+    EXPECT_EQ(clicher(m.miroir.jeu(0)), clicher(m.hote.match.jeu(0)));
 }
 
 } // namespace
