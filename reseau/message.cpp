@@ -2,6 +2,8 @@
 
 #include "octets.h"
 
+#include <utility>
+
 namespace {
 
 enum Type : std::uint8_t {
@@ -196,31 +198,32 @@ std::optional<Recu> decoder(const std::uint8_t *octets, std::size_t taille) {
     return Recu{version, *message};
 }
 
+namespace {
+
+// Each order and the gesture it stands for.
+constexpr std::pair<Ordre, Geste> gestesDesOrdres[] = {
+    {Ordre::pause, Geste::pause},
+    {Ordre::mettreEnPause, Geste::mettreEnPause},
+    {Ordre::nouveauMatch, Geste::nouveauMatch},
+    {Ordre::matchSuivant, Geste::matchSuivant},
+};
+
+} // namespace
+
 std::optional<Ordre> ordreDe(Geste geste) {
-    switch (geste) {
-    case Geste::pause:
-        return Ordre::pause;
-    case Geste::mettreEnPause:
-        return Ordre::mettreEnPause;
-    case Geste::nouveauMatch:
-        return Ordre::nouveauMatch;
-    case Geste::matchSuivant:
-        return Ordre::matchSuivant;
-    default:
-        return std::nullopt;
+    for (const auto &[ordre, sonGeste] : gestesDesOrdres) {
+        if (sonGeste == geste) {
+            return ordre;
+        }
     }
+    return std::nullopt;
 }
 
 Geste gesteDe(Ordre ordre) {
-    switch (ordre) {
-    case Ordre::pause:
-        return Geste::pause;
-    case Ordre::mettreEnPause:
-        return Geste::mettreEnPause;
-    case Ordre::nouveauMatch:
-        return Geste::nouveauMatch;
-    case Ordre::matchSuivant:
-        return Geste::matchSuivant;
+    for (const auto &[sonOrdre, geste] : gestesDesOrdres) {
+        if (sonOrdre == ordre) {
+            return geste;
+        }
     }
     // The decoder lets no other order through.
     return Geste::pause;
