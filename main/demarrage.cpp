@@ -35,7 +35,7 @@ int demarrer(int argc, char **argv) {
     const LigneCommande ligne = lireLigneCommande(argc, argv);
     switch (ligne.suite) {
     case LigneCommande::Suite::aide:
-        std::fputs(texteAide().c_str(), stdout);
+        std::fputs(texteAide(liaisonsSansEcran()).c_str(), stdout);
         return 0;
     case LigneCommande::Suite::version:
         std::fputs(texteVersion().c_str(), stdout);

@@ -196,7 +196,7 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
     return lue;
 }
 
-std::string texteAide() {
+std::string texteAide(const Liaisons &liaisons) {
     std::string texte = "Usage: cubefall [OPTION]...\n"
                         "Two players, two wells, falling cubes: full rows vanish and send garbage "
                         "to the other well.\n\nOptions:\n";
@@ -207,9 +207,9 @@ std::string texteAide() {
     texte += "\nSettings file: " +
              (reglages ? reglages->string() : std::string("none (no home folder)")) +
              " (see man cubefall)\n"
-             "\nKeys (the settings file can bind others; the left player's are found by their\n"
-             "place, where a US keyboard has a, d, w and s):\n";
-    for (const GroupeAide &groupe : aideTouches(Liaisons())) {
+             "\nKeys, as the settings file binds them (the left player's keys it leaves unbound\n"
+             "are found in the game by their place, where a US keyboard has a, d, w and s):\n";
+    for (const GroupeAide &groupe : aideTouches(liaisons)) {
         texte += "  " + groupe.titre + ":\n";
         for (const LigneAide &ligne : groupe.lignes) {
             texte += "    " + colonne(ligne.touche, 18) + ligne.effet + '\n';

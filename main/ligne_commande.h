@@ -2,6 +2,7 @@
 
 #include "adresse.h"
 #include "choix.h"
+#include "liaisons.h"
 #include "pilotes.h"
 
 #include <optional>
@@ -31,8 +32,8 @@ struct LigneCommande {
 
 LigneCommande lireLigneCommande(int argc, char **argv);
 
-// What --help prints: every option on a line of its own, then the keys.
-std::string texteAide();
+// What --help prints: every option on a line of its own, then the keys as `liaisons` binds them.
+std::string texteAide(const Liaisons &liaisons);
 // What --version prints.
 std::string texteVersion();
 

@@ -42,6 +42,12 @@ Reglages chargerReglages() {
     return lecture.reglages;
 }
 
+Liaisons liaisonsSansEcran() {
+    const LectureReglages lecture = FichierReglages().lire(refusTouche);
+    std::vector<std::string> messages;
+    return lierTouches(lecture.reglages, {"a", "d", "w", "s"}, toucheDuNom, messages);
+}
+
 void suivreReglages() {
     Jeu &j = jeu();
     j.ecrit = choixActuels(j);

@@ -163,8 +163,10 @@ void heberger() {
 
 void ouvrirSaisie() {
     Jeu &j = jeu();
+    // The match waits while the address is typed, and after: p plays on.
     if (!enReseau()) {
         j.saisie = j.derniereAdresse;
+        j.match.mettreEnPause();
     }
 }
 

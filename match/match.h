@@ -23,7 +23,7 @@ enum class Verdict {
 };
 
 // Two games of a match's own with their score thresholds, for a match that does not play the
-// game's globals: tests, benchmarks, a machine that mirrors another's match.
+// game's globals: tests and benchmarks.
 struct Plateaux {
     partie gauche;
     partie droite;

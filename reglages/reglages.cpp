@@ -10,11 +10,14 @@ constexpr const char *sectionReseau = "network";
 constexpr const char *sectionsPuits[] = {"left well", "right well"};
 // In the order of the actions: move left, move right, turn, down.
 constexpr const char *clesTouches[] = {"left", "right", "turn", "down"};
+const std::string sectionsDites = "[game], [left well], [right well], [pads] and [network]";
 
 struct Etat {
     const std::string *nomFichier;
     const VerifierTouche *verifier;
     int ligne = 0;
+    // The line being read stands above the file's first [section].
+    bool avantSections = false;
     LectureReglages lecture;
     // Each message with its line, put in the file's order at the end.
     std::vector<std::pair<int, std::string>> messages;
@@ -113,7 +116,15 @@ void lireReglage(Etat &etat, const std::string &section, const std::string &cle,
         }
         return;
     }
-    // An unknown section is named at its own line, once.
+    // A setting above the first [section] belongs to none: named, and skipped. An unknown
+    // section is named at its own line, once.
+    if (etat.avantSections) {
+        etat.signaler("'" + cle +
+                      "' stands before any [section] and is skipped: every setting belongs to "
+                      "one (there are " +
+                      sectionsDites + ")");
+        return;
+    }
     if (!memeNom(section, sectionJeu)) {
         return;
     }
@@ -142,14 +153,13 @@ LectureReglages lireReglages(const std::string &texte, const std::string &nomFic
     }
     for (const LectureIni::Section &section : lue.sections) {
         if (!sectionConnue(section.nom)) {
-            etat.messages.emplace_back(
-                section.ligne,
-                "unknown section [" + section.nom +
-                    "] (there are [game], [left well], [right well], [pads] and [network])");
+            etat.messages.emplace_back(section.ligne, "unknown section [" + section.nom +
+                                                          "] (there are " + sectionsDites + ")");
         }
     }
     for (const LectureIni::Reglage &reglage : lue.reglages) {
         etat.ligne = reglage.ligne;
+        etat.avantSections = lue.sections.empty() || reglage.ligne < lue.sections.front().ligne;
         lireReglage(etat, reglage.section, reglage.cle, reglage.valeur);
     }
     std::stable_sort(etat.messages.begin(), etat.messages.end(),

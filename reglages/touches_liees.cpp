@@ -24,7 +24,9 @@ Liaisons lierTouches(const Reglages &reglages, const std::array<std::string, 4> 
                                               ? gaucheParPosition[static_cast<std::size_t>(action)]
                                               : touchesParDefaut[1][action].nom;
             ToucheJoueur choisie;
-            for (const std::string &nom : {reglee, parDefaut}) {
+            // A binding of the default key itself is tried, and refused, once.
+            const std::string &defaut = reglee == parDefaut ? std::string() : parDefaut;
+            for (const std::string &nom : {reglee, defaut}) {
                 const std::optional<Touche> touche = nom.empty() ? std::nullopt : nommer(nom);
                 if (!touche) {
                     continue;

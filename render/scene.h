@@ -12,8 +12,9 @@ extern bool sensInclinaison; // false while the tilt rises
 extern double angleInclinaison;
 extern double angleRotation;
 
-// The game's own display callback: one frame of the two global games on the floor, paced to one
-// every 50 ms at most, the camera swaying while the key l has it on.
+// One frame of the two global games on the floor and nothing over them, paced to one every 50 ms
+// at most, the camera swaying while the key l has it on: the game's first picture, which the
+// running game draws with more on top (dessinerImage).
 void affichage();
 
 // What one frame of the running game shows and draws with: the match (its two wells, and flat
@@ -29,5 +30,6 @@ struct Image {
     std::optional<std::string> saisie = std::nullopt;
 };
 
-// The same frame as affichage's, with all that on top. A paused match holds the sway where it is.
+// The running game's frame: affichage's, from the match's games, with all that on top. A paused
+// match holds the sway where it is.
 void dessinerImage(const Image &image);

@@ -19,8 +19,12 @@ constexpr Couleur titre{1.0f, 0.8f, 0.4f};
 constexpr Couleur discret{0.85f, 0.82f, 0.75f};
 
 // The overlay is drawn in a window 500 units high, whatever its size in pixels: text, panels and
-// gaps keep their share of the window, as they look at 500 x 500.
-constexpr float hauteurReference = 500;
+// gaps keep their share of the window, as they look at 500 x 500. A window narrower than it is high
+// is 500 units wide instead, so that every line laid out for 500 units fits across it.
+constexpr float tailleReference = 500;
+// Space kept between a notice's panel and the window's sides.
+constexpr float bordFenetre = 8;
+constexpr float interligneAvis = 20;
 
 // Columns 0 to 9 of a well span X from -1 to 9; the right well is 11 units further.
 constexpr float centrePuits[2] = {4, 15};
@@ -58,7 +62,8 @@ void panneau(float centreX, float centreY, float largeur, float hauteur) {
 class Surimpression {
 public:
     explicit Surimpression(const Vue &vue)
-        : vue_(vue), pixels_(static_cast<float>(std::max(vue.hauteur, 1)) / hauteurReference),
+        : vue_(vue), pixels_(static_cast<float>(std::max(std::min(vue.hauteur, vue.largeur), 1)) /
+                             tailleReference),
           largeur_(static_cast<float>(vue.largeur) / pixels_),
           hauteur_(static_cast<float>(vue.hauteur) / pixels_) {}
 
@@ -82,6 +87,10 @@ private:
                       Couleur couleur) const {
         ecrire(police, texte, centreX - largeurTexte(police, texte) / 2, y, couleur);
     }
+    std::vector<std::string> couperLignes(Police police, const std::string &texte,
+                                          float largeur) const;
+    // The largest of the sizes from `police` down that writes the text on one line of `largeur`.
+    Police ajuster(Police police, const std::string &texte, float largeur) const;
 
     // Where a point of the scene lands, in overlay units from the bottom left, seen by the camera
     // at rest: it looks straight down on (10, 0, -5) from 20 units up, with the projection's field
@@ -216,27 +225,104 @@ void Surimpression::pause(const Liaisons &liaisons, bool unJoueur) const {
     }
 }
 
-// A notice such as "Sound off", low in the middle, clear of the wells' tops and the pause.
-void Surimpression::avis(const std::string &texte) const {
-    const float centreX = largeur_ / 2;
-    panneau(centreX, 40, largeurTexte(policeMoyenne, texte) + 32, 34);
-    ecrireCentre(policeMoyenne, texte, centreX, 34, clair);
+// Where a character of UTF-8 text begins.
+bool debutCaractere(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
 }
 
-// The address being typed, in a panel over the wells' middle, the caret after it.
+std::vector<std::string> Surimpression::couperLignes(Police police, const std::string &texte,
+                                                     float largeur) const {
+    std::vector<std::string> lignes;
+    std::string ligne;
+    std::size_t debut = 0;
+    while (debut <= texte.size()) {
+        const std::size_t fin = std::min(texte.find(' ', debut), texte.size());
+        std::string mot = texte.substr(debut, fin - debut);
+        debut = fin + 1;
+        const std::string essai = ligne.empty() ? mot : ligne + " " + mot;
+        if (largeurTexte(police, essai) <= largeur) {
+            ligne = essai;
+            continue;
+        }
+        if (!ligne.empty()) {
+            lignes.push_back(ligne);
+        }
+        // A word no line holds (a long name or address) is broken where the line is full.
+        while (largeurTexte(police, mot) > largeur) {
+            std::size_t n = 1;
+            while (n < mot.size() && !debutCaractere(mot[n])) {
+                ++n;
+            }
+            for (std::size_t suivant = n + 1; suivant <= mot.size(); ++suivant) {
+                if (suivant < mot.size() && !debutCaractere(mot[suivant])) {
+                    continue;
+                }
+                if (largeurTexte(police, mot.substr(0, suivant)) > largeur) {
+                    break;
+                }
+                n = suivant;
+            }
+            lignes.push_back(mot.substr(0, n));
+            mot.erase(0, n);
+        }
+        ligne = mot;
+    }
+    lignes.push_back(ligne);
+    return lignes;
+}
+
+Police Surimpression::ajuster(Police police, const std::string &texte, float largeur) const {
+    for (const Police plus : {policeMoyenne, policePetite, policeMinuscule}) {
+        if (plus.capitale <= police.capitale) {
+            police = plus;
+            if (largeurTexte(police, texte) <= largeur) {
+                break;
+            }
+        }
+    }
+    return police;
+}
+
+// A notice such as "Sound off", low in the middle, clear of the wells' tops and the pause; a long
+// one on as many lines as the window's width asks, the panel growing upwards.
+void Surimpression::avis(const std::string &texte) const {
+    const float centreX = largeur_ / 2;
+    const std::vector<std::string> lignes =
+        couperLignes(policeMoyenne, texte, largeur_ - 2 * bordFenetre - 32);
+    float large = 0;
+    for (const std::string &ligne : lignes) {
+        large = std::max(large, largeurTexte(policeMoyenne, ligne));
+    }
+    const float plus = static_cast<float>(lignes.size() - 1) * interligneAvis;
+    panneau(centreX, 40 + plus / 2, large + 32, 34 + plus);
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        ecrireCentre(policeMoyenne, lignes[i], centreX,
+                     34 + static_cast<float>(lignes.size() - 1 - i) * interligneAvis, clair);
+    }
+}
+
+// The address being typed, in a panel over the wells' middle, the caret after it: a long one in a
+// smaller size, and on two lines when even that is too wide.
 void Surimpression::saisie(const std::string &texte) const {
     const std::string invite = "Join the game at:";
-    const std::string ligne = texte + "_";
     const std::string aide = "Return: join    Escape: cancel";
-    const float largeur =
-        std::max({largeurTexte(policeMoyenne, invite), largeurTexte(policeMoyenne, ligne),
-                  largeurTexte(policePetite, aide), 220.0f}) +
-        32;
+    const float largeurMax = largeur_ - 2 * bordFenetre - 32;
+    const Police police = ajuster(policeMoyenne, texte + "_", largeurMax);
+    const std::vector<std::string> lignes = couperLignes(police, texte + "_", largeurMax);
+    float largeur =
+        std::max({largeurTexte(policeMoyenne, invite), largeurTexte(policePetite, aide), 220.0f});
+    for (const std::string &ligne : lignes) {
+        largeur = std::max(largeur, largeurTexte(police, ligne));
+    }
+    const float plus = static_cast<float>(lignes.size() - 1) * interligneAvis;
     const float centreX = largeur_ / 2, centreY = hauteur_ / 2;
-    panneau(centreX, centreY, largeur, 84);
-    ecrireCentre(policeMoyenne, invite, centreX, centreY + 20, titre);
-    ecrireCentre(policeMoyenne, ligne, centreX, centreY - 4, clair);
-    ecrireCentre(policePetite, aide, centreX, centreY - 28, discret);
+    panneau(centreX, centreY, largeur + 32, 84 + plus);
+    ecrireCentre(policeMoyenne, invite, centreX, centreY + 20 + plus / 2, titre);
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        ecrireCentre(police, lignes[i], centreX,
+                     centreY - 4 + plus / 2 - static_cast<float>(i) * interligneAvis, clair);
+    }
+    ecrireCentre(policePetite, aide, centreX, centreY - 28 - plus / 2, discret);
 }
 
 } // namespace
@@ -257,7 +343,8 @@ void dessinerSurimpression(const Vue &vue, const Match &match, const Bandeaux &b
     if (issue != Verdict::enCours) {
         dessin.verdict(match, issue);
     }
-    if (match.enPause()) {
+    // The field to join a match pauses it, and stands alone over the wells.
+    if (match.enPause() && !bandeaux.saisie) {
         dessin.pause(bandeaux.liaisons, bandeaux.unJoueur);
     }
     if (bandeaux.saisie) {

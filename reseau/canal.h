@@ -18,5 +18,5 @@ void envoyer(ENetPeer *pair, const Message &message);
 // The message a packet holds, if it holds one of ours whole; the packet is released.
 std::optional<Recu> lire(ENetPacket *paquet);
 
-// A peer whose machine vanished (killed, cable pulled) is given up within 5 seconds.
+// A peer whose machine vanished (killed, cable pulled) is given up within about 3 seconds.
 void reglerAttente(ENetPeer *pair);

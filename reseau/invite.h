@@ -16,8 +16,8 @@ struct _ENetPeer;
 
 // The joining machine: it mirrors the host's match, plays the right well with its own actions
 // predicted (prediction.h), or watches. Until the host answers it tries again every 2 seconds;
-// a host that vanishes is noticed within 5 seconds, and then it tries again the same way, so that
-// the match is taken up where it stopped as soon as the host is back. Serviced from the game's
+// a host that vanishes is noticed within about 3 seconds, and then it tries again the same way, so
+// that the match is taken up where it stopped as soon as the host is back. Serviced from the game's
 // wake-ups: no thread. Times are the caller's clock, in milliseconds.
 class Invite {
 public:

@@ -50,7 +50,7 @@ struct ActionJoueur {
 // What the joining player's keys ask of the sitting, which the host runs.
 enum class Ordre : std::uint8_t {
     pause,         // p, Escape: pause or play on
-    mettreEnPause, // the window hidden
+    mettreEnPause, // the window hidden, a pad unplugged
     nouveauMatch,  // F2
     matchSuivant,  // Return, Space, once the match is over
 };

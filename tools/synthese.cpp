@@ -45,6 +45,7 @@ void poserTexte(std::vector<std::uint8_t> &octets, const char *texte) {
 } // namespace
 
 void Son::ajouter(const Note &n) {
+    notes_.push_back(n);
     const auto debut = static_cast<std::size_t>(n.debut * echantillonsParSeconde);
     const auto longueur = static_cast<std::size_t>(n.duree * echantillonsParSeconde);
     onde_.resize(std::max(onde_.size(), debut + longueur), 0.0);
@@ -55,8 +56,9 @@ void Son::ajouter(const Note &n) {
         const double avance = t / n.duree;
         const double frequence = n.frequence * std::pow(n.frequenceFin / n.frequence, avance);
         phase += frequence / echantillonsParSeconde;
+        const double fin = std::min(1.0, (n.duree - t) / n.relache);
         const double enveloppe =
-            t < n.attaque ? t / n.attaque : std::exp(-n.declin * (t - n.attaque) / n.duree);
+            fin * (t < n.attaque ? t / n.attaque : std::exp(-n.declin * (t - n.attaque) / n.duree));
         onde_[debut + i] += n.volume * enveloppe * onde(n.timbre, phase, graine);
     }
 }

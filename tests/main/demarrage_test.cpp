@@ -285,6 +285,9 @@ TEST_F(Demarrage, LaLigneDeCommande) {
             fs::copy_file(entree.path(), entree.path().filename());
         }
     }
+    // The keys --help lists are the file's.
+    fs::create_directories("config/cubefall");
+    std::ofstream("config/cubefall/cubefall.conf") << "[left well]\nleft = j\n";
     const std::string invalide = ": player, computer or computer:easy|medium|hard|expert";
     const std::string adresse =
         ": HOST or HOST:PORT, HOST a name or an IPv4 address, PORT from 1 to 65535";
@@ -302,6 +305,7 @@ TEST_F(Demarrage, LaLigneDeCommande) {
              cas{"--help", 0, "    F5                host a match over the network"},
              cas{"--help", 0,
                  "Settings file: " + dossierCourant() + "/config/cubefall/cubefall.conf"},
+             cas{"--help", 0, "    j                 move left"},
              cas{"--left=computer -h --bogus", 0, "Usage: cubefall"},
              cas{"--version", 0, "cubefall " CUBEFALL_VERSION "\n"},
              cas{"--bogus", 2, "unrecognized option '--bogus'"},
@@ -380,6 +384,13 @@ TEST_F(Demarrage, LaLigneDeCommande) {
             toucheSpecialeGlut(GLUT_KEY_F11, 0, 0); // back to the window, for the next case
         }
     }
+    // F6's field pauses the match while the address is typed, and the pause stays after it.
+    toucheSpecialeGlut(GLUT_KEY_F6, 0, 0);
+    EXPECT_TRUE(jeu().saisie);
+    EXPECT_TRUE(jeu().match.enPause());
+    toucheGlut(27, 0, 0);
+    EXPECT_FALSE(jeu().saisie);
+    EXPECT_TRUE(jeu().match.enPause());
 }
 
 } // namespace

@@ -120,7 +120,8 @@ TEST(Repetition, ChaqueToucheTenueSeRepeteSeule) {
 }
 
 // Return, Tab and BackSpace share their codes with Ctrl+M, Ctrl+I and Ctrl+H: still, each tap of
-// them is one press, every time. A key bound twice leaves the other player their default.
+// them is one press, every time. A key bound twice leaves the other player their default, or no
+// key when that is taken too, and is told once.
 TEST(Repetition, ReturnTabEtBackSpaceAgissentAChaqueFrappe) {
     SeanceDeTest s;
     for (int match = 0; match < 3; ++match) {
@@ -132,7 +133,8 @@ TEST(Repetition, ReturnTabEtBackSpaceAgissentAChaqueFrappe) {
     }
 
     Reglages reglages;
-    reglages.puits[1].touches = {"a", "BackSpace", "", "Tab"};
+    reglages.puits[0].touches[2] = "Up";
+    reglages.puits[1].touches = {"a", "BackSpace", "Up", "Tab"};
     const NommerTouche nommer = [](const std::string &nom) -> std::optional<Touche> {
         if (nom == "BackSpace" || nom == "Tab") {
             return Touche{false, nom == "Tab" ? 9 : 8};
@@ -149,8 +151,9 @@ TEST(Repetition, ReturnTabEtBackSpaceAgissentAChaqueFrappe) {
     std::vector<std::string> messages;
     SeanceDeTest t;
     t.clavier.lier(lierTouches(reglages, {"a", "d", "w", "s"}, nommer, messages));
-    EXPECT_EQ(messages, std::vector<std::string>{
-                            "cubefall: a is bound twice; it stays the left well's left key"});
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            "cubefall: a is bound twice; it stays the left well's left key",
+                            "cubefall: Up is bound twice; it stays the left well's turn key"}));
     t.match.reglerRepetition({true, 660, 40});
     for (const int touche : {8, 9, int{'a'}}) {
         t.appuyer(Touche{false, touche}, 0);

@@ -94,6 +94,10 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
              // The line under the broken section header is still the left well's.
              EXPECT_EQ(r.puits[0].touches, (std::array<std::string, 4>{"", "e", "", "space"}));
          }},
+        {"a setting above every section belongs to none",
+         "; mine\n\nnonsense = 1\n[game]\nsound = off\n",
+         {"3: 'nonsense' stands before any [section]"},
+         [](const Reglages &r) { EXPECT_FALSE(r.son); }},
         {"an empty file: the game's own settings",
          "",
          {},
@@ -113,6 +117,9 @@ TEST(Reglages, EachBadLineIsNamedAndTheRestApplies) {
         }
         c.verifier(lu.reglages);
     }
+    // The writer keeps such a line where it stands.
+    EXPECT_EQ(mettreAJour("nonsense = 1\n[game]\nsound = on\n", changementSon(false)),
+              "nonsense = 1\n[game]\nsound = off\n");
 }
 
 // F3, F4, m and F11 in play are written into the file at once, every other line kept; what stood at

@@ -397,6 +397,43 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         ecran = std::make_unique<Ecran>();
     }
 
+    // In the smallest windows, the longest notice and address lie on as many lines as it takes,
+    // every text of the overlay inside the window: each stroke text, from its pen's place, advances
+    // 50 of the fake font's units a character, or as far as its pen is moved.
+    const std::string avis = "The other player is gone: the match waits for them two minutes";
+    const std::string adresse(64, '7');
+    for (const auto &[largeur, hauteur] : {std::pair{320, 320}, std::pair{320, 700}}) {
+        SCOPED_TRACE(std::to_string(largeur) + " x " + std::to_string(hauteur));
+        matchDeTest();
+        ecran = std::make_unique<Ecran>();
+        ecran->redimensionner(largeur, hauteur);
+        ecran->match.basculerPause();
+        fakegl::reset();
+        dessinerSurimpression(ecran->vue, ecran->match, {ecran->liaisons, false, avis, adresse});
+        const std::vector<fakegl::Call> appels = fakegl::calls();
+        const std::vector<double> boite = fakegl::callsNamed("glOrtho").at(0).args;
+        int textes = 0;
+        for (std::size_t i = 0; i + 1 < appels.size(); ++i) {
+            if (appels[i].name != "glTranslatef" || appels[i + 1].name != "glScalef") {
+                continue;
+            }
+            double avance = 0;
+            for (std::size_t k = i + 2; k < appels.size() && appels[k].name != "glPopMatrix"; ++k) {
+                avance += appels[k].name == "glutStrokeCharacter" ? 50
+                          : appels[k].name == "glTranslatef"      ? appels[k].args[0]
+                                                                  : 0;
+            }
+            const double x = appels[i].args[0], y = appels[i].args[1];
+            const double echelle = appels[i + 1].args[0];
+            EXPECT_GE(x, boite[0]);
+            EXPECT_LE(x + avance * echelle, boite[1]);
+            EXPECT_GE(y, boite[2]);
+            EXPECT_LE(y + 100 * echelle, boite[3]);
+            ++textes;
+        }
+        EXPECT_GT(textes, 40);
+    }
+
     // In a window twice as high the text is drawn twice as large, with strokes twice as thick.
     matchDeTest();
     ecran->redimensionner(1000, 1000);
