@@ -1,6 +1,8 @@
 // Writes one message of each kind into the folder given, as seeds for the network decoder's
-// fuzzing: a hello, a refusal, welcomes, actions, commands, and states with two wells, one, none.
+// fuzzing: a hello, the refusals, welcomes, answers with and without actions, an order, and
+// states whole and measured from another.
 #include "message.h"
+#include "miroir.h"
 
 #include <cstdio>
 #include <string>
@@ -25,23 +27,28 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: graines_message FOLDER\n");
         return 2;
     }
-    EtatMatch deux;
-    deux.puits[0] = ClichePartie{};
-    deux.puits[1] = ClichePartie{};
-    deux.puits[1]->cases[4][16] = caseTombante;
-    deux.puits[1]->cases[0][0] = casePosee;
-    deux.faits = {{Evenement::pose, 1}, {Evenement::lignesEnvoyees, 0, 2}};
-    EtatMatch un = deux;
-    un.puits[0].reset();
+    EtatComplet avant;
+    avant.puits[1].cases[4][16] = caseTombante;
+    avant.puits[1].cases[0][0] = casePosee;
+    EtatComplet apres = avant;
+    apres.puits[1].y = 3;
+    apres.seance.pause = true;
+    EtatMatch entier = difference(nullptr, avant);
+    entier.faits = {{Evenement::pose, 1}, {Evenement::lignesEnvoyees, 0, 2}};
+    entier.premierFait = 3;
+    EtatMatch mesure = difference(&avant, apres);
+    mesure.numero = 2;
+    mesure.recul = 1;
     const std::vector<Message> messages = {Bonjour{},
                                            Refus{},
-                                           Accueil{true},
-                                           Accueil{false},
-                                           ActionJoueur{1, Action::gauche},
+                                           Complet{},
+                                           Accueil{true, Raison::aucune},
+                                           Accueil{false, Raison::placeGardee},
+                                           Retour{4, 1, {Action::gauche, Action::descendre}},
+                                           Retour{},
                                            DemandeSeance{Ordre::pause},
-                                           deux,
-                                           un,
-                                           EtatMatch{}};
+                                           entier,
+                                           mesure};
     for (std::size_t i = 0; i < messages.size(); ++i) {
         if (!ecrire(std::string(argv[1]) + "/message" + std::to_string(i), messages[i])) {
             std::perror(argv[1]);

@@ -49,14 +49,13 @@ int demarrer(int argc, char **argv) {
 
     // The network's port and the host's name too, so that a port in use or a name unknown is
     // said before any window opens.
-    std::unique_ptr<Hote> hote;
-    std::unique_ptr<Invite> invite;
+    std::unique_ptr<TransportEnet> reseau;
     std::string erreur;
-    if (ligne.heberger && !(hote = Hote::ouvrir(*ligne.heberger, erreur))) {
+    if (ligne.heberger && !(reseau = TransportEnet::heberger(*ligne.heberger, erreur))) {
         std::fprintf(stderr, "cubefall: %s\n", erreur.c_str());
         return 1;
     }
-    if (ligne.rejoindre && !(invite = Invite::rejoindre(*ligne.rejoindre, erreur))) {
+    if (ligne.rejoindre && !(reseau = TransportEnet::rejoindre(*ligne.rejoindre, erreur))) {
         std::fprintf(stderr, "cubefall: %s for --join\nTry 'cubefall --help'.\n", erreur.c_str());
         return 2;
     }
@@ -110,11 +109,8 @@ int demarrer(int argc, char **argv) {
         j.pleinEcran.basculer();
     }
     suivreReglages();
-    if (hote) {
-        heberger(std::move(hote));
-    }
-    if (invite) {
-        rejoindre(std::move(invite));
+    if (reseau) {
+        jouerEnReseau(std::move(reseau));
     }
 
     glEnable(GL_TEXTURE_2D);

@@ -48,7 +48,7 @@ void toucheRelacheeGlut(unsigned char touche, int, int) {
 }
 
 void toucheSpecialeGlut(int touche, int, int) {
-    if (jeu().saisie && touche != toucheF11) {
+    if (jeu().champ.ouvert() && touche != toucheF11) {
         return;
     }
     enfoncer({true, touche});

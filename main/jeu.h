@@ -1,14 +1,13 @@
 #pragma once
 
 #include "avis.h"
+#include "champ_adresse.h"
 #include "choix.h"
 #include "clavier_bureau.h"
 #include "clavier_jeu.h"
 #include "copie_sol.h"
 #include "deroulement.h"
 #include "fichier_reglages.h"
-#include "hote.h"
-#include "invite.h"
 #include "joueurs.h"
 #include "manettes.h"
 #include "match.h"
@@ -16,6 +15,7 @@
 #include "reveil.h"
 #include "son.h"
 #include "son_du_jeu.h"
+#include "transport_enet.h"
 #include "vue.h"
 
 #include <array>
@@ -45,13 +45,12 @@ struct Jeu {
 
     // Network play: this machine hosts the match, or joins one (its match then mirrors the
     // host's). Who played each well before, kept for the settings. F5's port and F6's address,
-    // and F6's field while it is open.
-    std::unique_ptr<Hote> hote;
-    std::unique_ptr<Invite> invite;
+    // and F6's field.
+    std::unique_ptr<TransportEnet> reseau;
     std::optional<std::array<Pilote, 2>> pilotesLocaux;
     std::uint16_t portReseau = portParDefaut;
     std::string derniereAdresse;
-    std::optional<std::string> saisie;
+    ChampAdresse champ;
 };
 
 // The one game of the process, made at its first use.

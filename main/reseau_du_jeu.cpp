@@ -3,148 +3,102 @@
 #include "horloge.h"
 #include "jeu.h"
 
-#include <cctype>
+#include <csignal>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-// Long enough to read a sentence.
-constexpr std::int64_t dureeAvis = 4000;
-constexpr std::size_t longueurAdresseMax = 64;
+volatile std::sig_atomic_t signalRecu = 0;
 
-void dire(const std::string &texte) {
-    jeu().avis.afficher(texte, maintenant() + dureeAvis);
+void surSignal(int numero) {
+    signalRecu = numero;
 }
 
-// Who plays each well over the network. The player's own choices are kept aside, and stand in
-// the settings file meanwhile.
-void piloter(Pilote::Reseau gauche, Pilote::Reseau droite) {
+// Killed in the ordinary way (SIGTERM, Ctrl-C) during a network match, the game tells the other
+// machine as it goes: the signal is noticed at the next service, which the match has often.
+void ecouterSignaux() {
+    struct sigaction action {};
+    action.sa_handler = surSignal;
+    sigemptyset(&action.sa_mask);
+    for (const int numero : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaction(numero, &action, nullptr);
+    }
+}
+
+void dire(const std::string &texte) {
+    jeu().avis.afficher(texte, maintenant() + dureeAvisReseau);
+}
+
+// Who plays each well, and what this machine's keys, pads and sound follow, as the session says.
+// The player's own choices are kept aside, and stand in the settings file meanwhile.
+void suivreRoles() {
     Jeu &j = jeu();
+    const Session &session = j.reseau->session();
     if (!j.pilotesLocaux) {
         j.pilotesLocaux = {{j.match.pilote(0), j.match.pilote(1)}};
     }
-    const std::int64_t t = maintenant();
-    j.match.choisirPilote(0, Pilote{false, Niveau::facile, gauche}, t);
-    j.match.choisirPilote(1, Pilote{false, Niveau::facile, droite}, t);
-}
-
-// Every key and pad of this machine plays its well, or none.
-void jouerSeul(std::optional<int> puits) {
-    Jeu &j = jeu();
-    j.clavier.jouerSeul(puits);
-    j.manettes.jouerSeul(puits, j.match);
-}
-
-void attendreJoueur() {
-    Jeu &j = jeu();
-    jouerSeul(std::nullopt);
-    j.avis.fixer("Waiting for a player on port " + std::to_string(j.hote->port()));
-}
-
-bool servirHote(std::int64_t t) {
-    Jeu &j = jeu();
-    const Hote::Nouvelles n = j.hote->servir(t, j.match);
-    if (n.nouveau || n.revenu) {
-        jouerSeul(0);
-        j.avis.fixer(std::nullopt);
+    const std::array<Pilote::Reseau, 2> pilotes = session.pilotes();
+    for (int puits = 0; puits < 2; ++puits) {
+        j.match.choisirPilote(puits, Pilote{false, Niveau::facile, pilotes[puits]}, maintenant());
     }
-    if (n.parti) {
-        j.avis.fixer("The other player is gone: the match waits for them two minutes");
+    j.clavier.jouerSeul(session.puitsJoue());
+    j.manettes.jouerSeul(session.puitsJoue(), j.match);
+    j.sonDuJeu.predire(session.puitsPredit());
+}
+
+bool suivre(const Nouvelles &n) {
+    Jeu &j = jeu();
+    if (n.roles) {
+        suivreRoles();
     }
-    if (n.abandon) {
-        attendreJoueur();
+    if (n.avisFixe) {
+        j.avis.fixer(*n.avisFixe);
     }
     if (n.avis) {
         dire(*n.avis);
     }
-    return n.change || n.avis.has_value();
-}
-
-bool servirInvite(std::int64_t t) {
-    Jeu &j = jeu();
-    const Invite::Nouvelles n = j.invite->servir(t, j.match);
-    if (n.accueilli) {
-        const bool joueur = j.invite->etat() == Invite::Etat::joueur;
-        piloter(Pilote::Reseau::distant, joueur ? Pilote::Reseau::ici : Pilote::Reseau::distant);
-        jouerSeul(joueur ? std::optional<int>(1) : std::nullopt);
-        j.sonDuJeu.predire(joueur ? std::optional<int>(1) : std::nullopt);
-        j.avis.fixer(std::nullopt);
-    }
-    for (const Fait &fait : n.faits) {
+    for (const Fait &fait : n.faitsHote) {
         j.sonDuJeu.entendreHote(fait);
     }
-    if (n.perdu) {
-        j.avis.fixer("Lost the game at " + nommer(j.invite->adresse()) + ": trying again");
-    }
-    if (j.invite->etat() == Invite::Etat::refuse && n.avis) {
-        j.avis.fixer(*n.avis);
-    } else if (n.avis) {
-        dire(*n.avis);
-    }
-    return n.change || n.avis.has_value();
+    return n.change || n.avis || n.avisFixe;
 }
 
 } // namespace
 
-void heberger(std::unique_ptr<Hote> hote) {
+void jouerEnReseau(std::unique_ptr<TransportEnet> reseau) {
     Jeu &j = jeu();
-    j.hote = std::move(hote);
-    j.match.ecouter(*j.hote);
-    piloter(Pilote::Reseau::ici, Pilote::Reseau::distant);
-    j.match.nouveauMatch();
-    attendreJoueur();
-    std::string adresses;
-    for (const std::string &adresse : adressesLocales()) {
-        adresses += (adresses.empty() ? "" : ", ") + adresse;
-    }
-    dire("Hosting on port " + std::to_string(j.hote->port()) +
-         (adresses.empty() ? "" : ": join at " + adresses));
-}
-
-void rejoindre(std::unique_ptr<Invite> invite) {
-    Jeu &j = jeu();
-    j.invite = std::move(invite);
-    piloter(Pilote::Reseau::distant, Pilote::Reseau::distant);
-    j.match.nouveauMatch();
-    jouerSeul(std::nullopt);
+    j.reseau = std::move(reseau);
+    ecouterSignaux();
+    j.reseau->session().commencer(j.match, maintenant());
     j.match.suivreActions([](int puits, Action action) {
         Jeu &jj = jeu();
-        if (jj.invite && puits == 1) {
-            jj.invite->agir(action);
+        if (jj.reseau && jj.reseau->session().puitsPredit() == puits) {
+            jj.reseau->session().agir(action, maintenant());
+            jj.reseau->envoyer();
         }
     });
+    suivre(j.reseau->session().prendreNouvelles());
 }
 
 bool enReseau() {
-    const Jeu &j = jeu();
-    return j.hote || j.invite;
+    return jeu().reseau != nullptr;
 }
 
 bool matchIci() {
     const Jeu &j = jeu();
-    return !j.invite && (!j.hote || j.hote->etat() != Hote::Etat::attente);
+    return !j.reseau || j.reseau->session().matchIci();
 }
 
 bool executerEnReseau(Geste geste) {
     Jeu &j = jeu();
-    if (!enReseau()) {
+    if (!j.reseau) {
         return false;
     }
-    if (geste == Geste::piloteGauche || geste == Geste::piloteDroite) {
-        return true;
-    }
-    if (j.hote) {
-        // The host plays on only with its player there: while it waits, the pause stays.
-        const bool seance =
-            geste == Geste::pause || geste == Geste::nouveauMatch || geste == Geste::matchSuivant;
-        return seance && j.hote->etat() != Hote::Etat::enJeu;
-    }
-    if (const std::optional<Ordre> ordre = ordreDe(geste)) {
-        j.invite->commander(*ordre);
-        return true;
-    }
-    return false;
+    const bool pris = j.reseau->session().geste(geste, j.match, maintenant());
+    j.reseau->envoyer();
+    suivre(j.reseau->session().prendreNouvelles());
+    return pris;
 }
 
 void heberger() {
@@ -153,78 +107,69 @@ void heberger() {
         return;
     }
     std::string erreur;
-    std::unique_ptr<Hote> hote = Hote::ouvrir(j.portReseau, erreur);
-    if (!hote) {
+    std::unique_ptr<TransportEnet> reseau = TransportEnet::heberger(j.portReseau, erreur);
+    if (!reseau) {
         dire("Cannot host: " + erreur);
         return;
     }
-    heberger(std::move(hote));
+    jouerEnReseau(std::move(reseau));
 }
 
 void ouvrirSaisie() {
     Jeu &j = jeu();
     // The match waits while the address is typed, and after: p plays on.
     if (!enReseau()) {
-        j.saisie = j.derniereAdresse;
+        j.champ.ouvrir(j.derniereAdresse);
         j.match.mettreEnPause();
     }
 }
 
 bool saisir(unsigned char touche) {
     Jeu &j = jeu();
-    if (!j.saisie) {
+    if (!j.champ.ouvert()) {
         return false;
     }
-    std::string &texte = *j.saisie;
-    if (touche == 27) {
-        j.saisie.reset();
-    } else if (touche == 8 || touche == 127) {
-        if (!texte.empty()) {
-            texte.pop_back();
+    if (j.champ.toucher(touche) != ChampAdresse::Suite::valider) {
+        return true;
+    }
+    const std::string texte = *j.champ.texte();
+    const std::optional<AdresseJeu> adresse = lireAdresse(texte);
+    std::string erreur;
+    std::unique_ptr<TransportEnet> reseau =
+        adresse ? TransportEnet::rejoindre(*adresse, erreur) : nullptr;
+    if (!adresse) {
+        dire("Not an address: HOST or HOST:PORT");
+    } else if (!reseau) {
+        dire("Cannot join: " + erreur);
+    } else {
+        j.derniereAdresse = texte;
+        const std::string echec = j.reglages.ecrire(changementAdresse(texte));
+        if (!echec.empty()) {
+            std::fprintf(stderr, "cubefall: the settings could not be saved: %s\n", echec.c_str());
         }
-    } else if (touche == '\r' || touche == '\n') {
-        const std::optional<AdresseJeu> adresse = lireAdresse(texte);
-        std::string erreur;
-        std::unique_ptr<Invite> invite = adresse ? Invite::rejoindre(*adresse, erreur) : nullptr;
-        if (!adresse) {
-            dire("Not an address: HOST or HOST:PORT");
-        } else if (!invite) {
-            dire("Cannot join: " + erreur);
-        } else {
-            j.derniereAdresse = texte;
-            const std::string echec = j.reglages.ecrire(changementAdresse(texte));
-            if (!echec.empty()) {
-                std::fprintf(stderr, "cubefall: the settings could not be saved: %s\n",
-                             echec.c_str());
-            }
-            j.saisie.reset();
-            rejoindre(std::move(invite));
-        }
-    } else if ((std::isalnum(touche) != 0 || touche == '.' || touche == '-' || touche == ':') &&
-               texte.size() < longueurAdresseMax) {
-        texte += static_cast<char>(touche);
+        j.champ.fermer();
+        jouerEnReseau(std::move(reseau));
     }
     return true;
 }
 
 std::optional<std::int64_t> prochainServiceReseau(std::int64_t maintenant) {
-    Jeu &j = jeu();
-    if (j.hote) {
-        return j.hote->prochaineEcheance(maintenant, j.match);
+    const Jeu &j = jeu();
+    if (!j.reseau) {
+        return std::nullopt;
     }
-    if (j.invite) {
-        return j.invite->prochaineEcheance(maintenant);
-    }
-    return std::nullopt;
+    return j.reseau->prochaineEcheance(maintenant, j.match);
 }
 
 bool servirReseau(std::int64_t maintenant) {
     Jeu &j = jeu();
-    if (j.hote) {
-        return servirHote(maintenant);
+    if (!j.reseau) {
+        return false;
     }
-    if (j.invite) {
-        return servirInvite(maintenant);
+    if (const int numero = signalRecu; numero != 0) {
+        j.reseau.reset();
+        std::signal(numero, SIG_DFL);
+        std::raise(numero);
     }
-    return false;
+    return suivre(j.reseau->servir(maintenant, j.match));
 }

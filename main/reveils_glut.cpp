@@ -83,7 +83,7 @@ void planifier() {
 void afficherImage() {
     Jeu &j = jeu();
     j.reveil.imageDessinee();
-    dessinerImage(
-        {j.vue, j.match, j.clavier.liaisons(), j.copieSol, j.avis, j.clavier.seul(), j.saisie});
+    dessinerImage({j.vue, j.match, j.clavier.liaisons(), j.copieSol, j.avis, j.clavier.seul(),
+                   j.champ.texte()});
     planifier();
 }

@@ -15,3 +15,5 @@ constexpr int toucheBas = 103;
 
 constexpr unsigned char toucheEntree = '\r';
 constexpr unsigned char toucheEchap = 27;
+constexpr unsigned char toucheRetourArriere = 8;
+constexpr unsigned char toucheSupprimer = 127;

@@ -10,9 +10,10 @@ enum Type : std::uint8_t {
     typeBonjour = 1,
     typeRefus = 2,
     typeAccueil = 3,
-    typeAction = 4,
+    typeRetour = 4,
     typeCommande = 5,
     typeEtat = 6,
+    typeComplet = 7,
 };
 
 constexpr std::uint32_t nombreEvenements = static_cast<std::uint32_t>(Evenement::reprise) + 1;
@@ -20,26 +21,86 @@ constexpr std::uint32_t nombreEvenements = static_cast<std::uint32_t>(Evenement:
 constexpr std::size_t octetsCases = nbColonnes * nbLignes / 4;
 static_assert(nbColonnes * nbLignes % 4 == 0, "the cells fill their bytes");
 
-void ecrireCliche(Ecrivain &e, const ClichePartie &c) {
-    e.u8(static_cast<std::uint8_t>((c.fini ? 1 : 0) | (c.avecCases ? 2 : 0)));
-    if (c.avecCases) {
-        std::array<std::uint8_t, octetsCases> cases{};
-        for (int i = 0; i < nbColonnes * nbLignes; ++i) {
-            const std::uint8_t code = c.cases[static_cast<std::size_t>(i / nbLignes)]
-                                             [static_cast<std::size_t>(i % nbLignes)];
-            cases[static_cast<std::size_t>(i / 4)] |=
-                static_cast<std::uint8_t>(code << (2 * (i % 4)));
-        }
-        for (const std::uint8_t octet : cases) {
-            e.u8(octet);
+// Which fields of a well a state gives.
+enum ChampPuits : std::uint8_t {
+    champFini = 1,
+    champCases = 2,
+    champPiece = 4,
+    champX = 8,
+    champY = 16,
+    champScore = 32,
+    champPenalite = 64,
+    champPosees = 128,
+};
+constexpr std::uint8_t tousLesChamps = 0xFE;
+
+// What a state gives besides the confirmation.
+enum ChampEtat : std::uint8_t {
+    etatSeance = 1,
+    etatPuits0 = 2,
+    etatPuits1 = 4,
+    etatFaits = 8,
+    etatPause = 16,
+};
+
+// A fact in one byte: the event, the well (0 the match, 1 the left, 2 the right), and whether a
+// count of rows follows.
+constexpr std::uint8_t faitAvecNombre = 64;
+
+void ecrireCases(Ecrivain &e, const Cases &c) {
+    std::array<std::uint8_t, octetsCases> octets{};
+    for (int i = 0; i < nbColonnes * nbLignes; ++i) {
+        const std::uint8_t code =
+            c[static_cast<std::size_t>(i / nbLignes)][static_cast<std::size_t>(i % nbLignes)];
+        octets[static_cast<std::size_t>(i / 4)] |= static_cast<std::uint8_t>(code << (2 * (i % 4)));
+    }
+    for (const std::uint8_t octet : octets) {
+        e.u8(octet);
+    }
+}
+
+Cases lireCases(Lecteur &l) {
+    Cases c{};
+    for (std::size_t octet = 0; octet < octetsCases; ++octet) {
+        const std::uint8_t valeur = l.u8();
+        for (int k = 0; k < 4; ++k) {
+            const int i = static_cast<int>(octet) * 4 + k;
+            const auto code = static_cast<std::uint8_t>(valeur >> (2 * k) & 3);
+            if (code > caseTombante) {
+                l.echouer();
+            }
+            c[static_cast<std::size_t>(i / nbLignes)][static_cast<std::size_t>(i % nbLignes)] =
+                code;
         }
     }
-    e.u8(static_cast<std::uint8_t>(c.type | c.rotation << 4));
-    e.i32(c.x);
-    e.i32(c.y);
-    e.i32(c.score);
-    e.u16(c.penalite);
-    e.u32(c.posees);
+    return c;
+}
+
+void ecrirePuits(Ecrivain &e, const ChangementPuits &p) {
+    const auto present = [](bool oui, ChampPuits champ) { return oui ? champ : 0; };
+    e.u8(static_cast<std::uint8_t>(
+        present(p.fini, champFini) | present(p.cases.has_value(), champCases) |
+        present(p.type.has_value(), champPiece) | present(p.x.has_value(), champX) |
+        present(p.y.has_value(), champY) | present(p.score.has_value(), champScore) |
+        present(p.penalite.has_value(), champPenalite) |
+        present(p.posees.has_value(), champPosees)));
+    if (p.cases) {
+        ecrireCases(e, *p.cases);
+    }
+    if (p.type) {
+        e.u8(static_cast<std::uint8_t>(*p.type | p.rotation.value_or(0) << 4));
+    }
+    for (const std::optional<std::int32_t> &v : {p.x, p.y, p.score}) {
+        if (v) {
+            e.i32(*v);
+        }
+    }
+    if (p.penalite) {
+        e.u16(*p.penalite);
+    }
+    if (p.posees) {
+        e.u32(*p.posees);
+    }
 }
 
 // A signed value within the anchor's reach, read without overflow: shifted into the unsigned
@@ -50,96 +111,183 @@ std::int32_t lireAncre(Lecteur &l) {
     return static_cast<std::int32_t>(l.borne(decale, 0, 2 * limite) - limite);
 }
 
-ClichePartie lireCliche(Lecteur &l) {
-    ClichePartie c;
-    const std::uint32_t drapeaux = l.borne(l.u8(), 0, 3);
-    c.fini = (drapeaux & 1) != 0;
-    c.avecCases = (drapeaux & 2) != 0;
-    for (std::size_t octet = 0; c.avecCases && octet < octetsCases; ++octet) {
-        const std::uint8_t valeur = l.u8();
-        for (int k = 0; k < 4; ++k) {
-            const int i = static_cast<int>(octet) * 4 + k;
-            const auto code = static_cast<std::uint8_t>(valeur >> (2 * k) & 3);
-            if (code > caseTombante) {
-                l.echouer();
-            }
-            c.cases[static_cast<std::size_t>(i / nbLignes)]
-                   [static_cast<std::size_t>(i % nbLignes)] = code;
-        }
+ChangementPuits lirePuits(Lecteur &l, bool entier) {
+    ChangementPuits p;
+    const std::uint8_t champs = l.u8();
+    if (entier && (champs & tousLesChamps) != tousLesChamps) {
+        l.echouer();
     }
-    const std::uint8_t piece = l.u8();
-    c.type = static_cast<std::uint8_t>(l.borne(piece & 0x0F, 0, 6));
-    c.rotation = static_cast<std::uint8_t>(l.borne(piece >> 4, 0, 3));
-    c.x = lireAncre(l);
-    c.y = lireAncre(l);
-    c.score = static_cast<std::int32_t>(l.borne(l.u32(), 0, compteMax));
-    c.penalite = static_cast<std::uint16_t>(l.borne(l.u16(), 0, penaliteMax));
-    c.posees = l.borne(l.u32(), 0, compteMax);
-    return c;
+    p.fini = (champs & champFini) != 0;
+    if ((champs & champCases) != 0) {
+        p.cases = lireCases(l);
+    }
+    if ((champs & champPiece) != 0) {
+        const std::uint8_t piece = l.u8();
+        p.type = static_cast<std::uint8_t>(l.borne(piece & 0x0F, 0, 6));
+        p.rotation = static_cast<std::uint8_t>(l.borne(piece >> 4, 0, 3));
+    }
+    if ((champs & champX) != 0) {
+        p.x = lireAncre(l);
+    }
+    if ((champs & champY) != 0) {
+        p.y = lireAncre(l);
+    }
+    if ((champs & champScore) != 0) {
+        p.score = static_cast<std::int32_t>(l.borne(l.u32(), 0, compteMax));
+    }
+    if ((champs & champPenalite) != 0) {
+        p.penalite = static_cast<std::uint16_t>(l.borne(l.u16(), 0, penaliteMax));
+    }
+    if ((champs & champPosees) != 0) {
+        p.posees = l.borne(l.u32(), 0, compteMax);
+    }
+    return p;
 }
 
 void ecrireEtat(Ecrivain &e, const EtatMatch &etat) {
     e.u32(etat.numero);
-    e.u8(static_cast<std::uint8_t>((etat.pause ? 1 : 0) | (etat.puits[0] ? 2 : 0) |
-                                   (etat.puits[1] ? 4 : 0)));
-    for (int i = 0; i < 2; ++i) {
-        e.u16(etat.victoires[i]);
-        e.i32(etat.seuils[i]);
-    }
+    e.u8(etat.recul);
     e.u32(etat.confirme);
-    for (const std::optional<ClichePartie> &puits : etat.puits) {
-        if (puits) {
-            ecrireCliche(e, *puits);
+    const bool pause = etat.seance && etat.seance->pause;
+    e.u8(static_cast<std::uint8_t>((etat.seance ? etatSeance : 0) |
+                                   (etat.puits[0] ? etatPuits0 : 0) |
+                                   (etat.puits[1] ? etatPuits1 : 0) |
+                                   (etat.faits.empty() ? 0 : etatFaits) | (pause ? etatPause : 0)));
+    if (etat.seance) {
+        e.u32(etat.seance->numero);
+        for (int i = 0; i < 2; ++i) {
+            e.u16(etat.seance->victoires[i]);
+            e.i32(etat.seance->seuils[i]);
         }
     }
-    e.u8(static_cast<std::uint8_t>(etat.faits.size()));
-    for (const Fait &fait : etat.faits) {
-        e.u8(static_cast<std::uint8_t>(fait.quoi));
-        e.u8(static_cast<std::uint8_t>(fait.puits + 1));
-        e.u16(static_cast<std::uint16_t>(fait.nombre));
+    for (const std::optional<ChangementPuits> &puits : etat.puits) {
+        if (puits) {
+            ecrirePuits(e, *puits);
+        }
+    }
+    if (!etat.faits.empty()) {
+        e.u32(etat.premierFait);
+        e.u8(static_cast<std::uint8_t>(etat.faits.size()));
+        for (const Fait &fait : etat.faits) {
+            const bool nombre = fait.nombre != 1;
+            e.u8(static_cast<std::uint8_t>(static_cast<int>(fait.quoi) | (fait.puits + 1) << 4 |
+                                           (nombre ? faitAvecNombre : 0)));
+            if (nombre) {
+                e.u16(static_cast<std::uint16_t>(fait.nombre));
+            }
+        }
     }
 }
 
 EtatMatch lireEtat(Lecteur &l) {
     EtatMatch etat;
-    etat.numero = l.u32();
-    const std::uint8_t drapeaux = static_cast<std::uint8_t>(l.borne(l.u8(), 0, 7));
-    etat.pause = (drapeaux & 1) != 0;
-    for (int i = 0; i < 2; ++i) {
-        etat.victoires[i] = l.u16();
-        etat.seuils[i] = static_cast<std::int32_t>(l.borne(l.u32(), 0, INT32_MAX));
-    }
+    etat.numero = l.borne(l.u32(), 1, UINT32_MAX);
+    etat.recul = l.u8();
     etat.confirme = l.u32();
+    const std::uint8_t champs = static_cast<std::uint8_t>(l.borne(l.u8(), 0, 31));
+    const bool entier = etat.recul == 0;
+    if ((champs & etatSeance) != 0) {
+        SeanceEtat seance;
+        seance.numero = l.u32();
+        seance.pause = (champs & etatPause) != 0;
+        for (int i = 0; i < 2; ++i) {
+            seance.victoires[i] = l.u16();
+            seance.seuils[i] = static_cast<std::int32_t>(l.borne(l.u32(), 0, INT32_MAX));
+        }
+        etat.seance = seance;
+    } else if ((champs & etatPause) != 0 || entier) {
+        l.echouer();
+    }
     for (int i = 0; i < 2; ++i) {
-        if ((drapeaux & (2 << i)) != 0) {
-            etat.puits[i] = lireCliche(l);
+        if ((champs & (etatPuits0 << i)) != 0) {
+            etat.puits[i] = lirePuits(l, entier);
+        } else if (entier) {
+            l.echouer();
         }
     }
-    const std::uint32_t faits = l.borne(l.u8(), 0, faitsMax);
-    for (std::uint32_t n = 0; n < faits && l.bon(); ++n) {
-        Fait fait{};
-        fait.quoi = static_cast<Evenement>(l.borne(l.u8(), 0, nombreEvenements - 1));
-        fait.puits = static_cast<int>(l.borne(l.u8(), 0, 2)) - 1;
-        fait.nombre = static_cast<int>(l.borne(l.u16(), 1, nombreMax));
-        etat.faits.push_back(fait);
+    if ((champs & etatFaits) != 0) {
+        etat.premierFait = l.u32();
+        const std::uint32_t faits = l.borne(l.u8(), 1, faitsMax);
+        for (std::uint32_t n = 0; n < faits && l.bon(); ++n) {
+            const std::uint8_t octet = l.u8();
+            Fait fait{};
+            fait.quoi = static_cast<Evenement>(l.borne(octet & 0x0F, 0, nombreEvenements - 1));
+            fait.puits = static_cast<int>(l.borne(octet >> 4 & 3, 0, 2)) - 1;
+            if ((octet & 0x80) != 0) {
+                l.echouer();
+            }
+            if ((octet & faitAvecNombre) != 0) {
+                fait.nombre = static_cast<int>(l.borne(l.u16(), 2, nombreMax));
+            }
+            etat.faits.push_back(fait);
+        }
     }
     return etat;
+}
+
+void ecrireRetour(Ecrivain &e, const Retour &retour) {
+    e.u32(retour.etatRecu);
+    e.u32(retour.premiere);
+    e.u8(static_cast<std::uint8_t>(retour.actions.size()));
+    std::uint8_t octet = 0;
+    for (std::size_t i = 0; i < retour.actions.size(); ++i) {
+        octet |= static_cast<std::uint8_t>(static_cast<int>(retour.actions[i]) << (2 * (i % 4)));
+        if (i % 4 == 3 || i + 1 == retour.actions.size()) {
+            e.u8(octet);
+            octet = 0;
+        }
+    }
+}
+
+Retour lireRetour(Lecteur &l) {
+    Retour retour;
+    retour.etatRecu = l.u32();
+    retour.premiere = l.borne(l.u32(), 1, UINT32_MAX);
+    const std::uint32_t n = l.borne(l.u8(), 0, actionsMax);
+    for (std::uint32_t i = 0; i < n && l.bon(); i += 4) {
+        const std::uint8_t octet = l.u8();
+        for (std::uint32_t k = 0; k < 4; ++k) {
+            const int action = octet >> (2 * k) & 3;
+            if (i + k < n) {
+                retour.actions.push_back(static_cast<Action>(action));
+            } else if (action != 0) {
+                // Bits past the last action are zero: one message, one set of bytes.
+                l.echouer();
+            }
+        }
+    }
+    return retour;
 }
 
 } // namespace
 
 bool ClichePartie::operator==(const ClichePartie &autre) const {
-    return avecCases == autre.avecCases && (!avecCases || cases == autre.cases) &&
-           type == autre.type && rotation == autre.rotation && x == autre.x && y == autre.y &&
-           fini == autre.fini && score == autre.score && penalite == autre.penalite &&
-           posees == autre.posees;
+    return cases == autre.cases && type == autre.type && rotation == autre.rotation &&
+           x == autre.x && y == autre.y && fini == autre.fini && score == autre.score &&
+           penalite == autre.penalite && posees == autre.posees;
+}
+
+bool SeanceEtat::operator==(const SeanceEtat &autre) const {
+    return numero == autre.numero && pause == autre.pause && victoires[0] == autre.victoires[0] &&
+           victoires[1] == autre.victoires[1] && seuils[0] == autre.seuils[0] &&
+           seuils[1] == autre.seuils[1];
+}
+
+bool EtatComplet::operator==(const EtatComplet &autre) const {
+    return seance == autre.seance && confirme == autre.confirme && puits[0] == autre.puits[0] &&
+           puits[1] == autre.puits[1];
+}
+
+bool ChangementPuits::operator==(const ChangementPuits &autre) const {
+    return fini == autre.fini && cases == autre.cases && type == autre.type &&
+           rotation == autre.rotation && x == autre.x && y == autre.y && score == autre.score &&
+           penalite == autre.penalite && posees == autre.posees;
 }
 
 bool EtatMatch::operator==(const EtatMatch &autre) const {
-    return numero == autre.numero && pause == autre.pause && victoires[0] == autre.victoires[0] &&
-           victoires[1] == autre.victoires[1] && seuils[0] == autre.seuils[0] &&
-           seuils[1] == autre.seuils[1] && confirme == autre.confirme &&
-           puits[0] == autre.puits[0] && puits[1] == autre.puits[1] && faits == autre.faits;
+    return numero == autre.numero && recul == autre.recul && confirme == autre.confirme &&
+           seance == autre.seance && puits[0] == autre.puits[0] && puits[1] == autre.puits[1] &&
+           (faits.empty() || premierFait == autre.premierFait) && faits == autre.faits;
 }
 
 std::vector<std::uint8_t> encoder(const Message &message) {
@@ -149,13 +297,15 @@ std::vector<std::uint8_t> encoder(const Message &message) {
         e.u8(typeBonjour);
     } else if (std::holds_alternative<Refus>(message)) {
         e.u8(typeRefus);
+    } else if (std::holds_alternative<Complet>(message)) {
+        e.u8(typeComplet);
     } else if (const auto *accueil = std::get_if<Accueil>(&message)) {
         e.u8(typeAccueil);
         e.u8(accueil->joueur ? 1 : 0);
-    } else if (const auto *action = std::get_if<ActionJoueur>(&message)) {
-        e.u8(typeAction);
-        e.u32(action->numero);
-        e.u8(static_cast<std::uint8_t>(action->action));
+        e.u8(static_cast<std::uint8_t>(accueil->raison));
+    } else if (const auto *retour = std::get_if<Retour>(&message)) {
+        e.u8(typeRetour);
+        ecrireRetour(e, *retour);
     } else if (const auto *commande = std::get_if<DemandeSeance>(&message)) {
         e.u8(typeCommande);
         e.u8(static_cast<std::uint8_t>(commande->ordre));
@@ -180,13 +330,15 @@ std::optional<Recu> decoder(const std::uint8_t *octets, std::size_t taille) {
         message = Refus{};
     } else if (version != versionProtocole) {
         return std::nullopt;
+    } else if (type == typeComplet) {
+        message = Complet{};
     } else if (type == typeAccueil) {
-        message = Accueil{l.borne(l.u8(), 0, 1) == 1};
-    } else if (type == typeAction) {
-        ActionJoueur action;
-        action.numero = l.u32();
-        action.action = static_cast<Action>(l.borne(l.u8(), 0, 3));
-        message = action;
+        Accueil accueil;
+        accueil.joueur = l.borne(l.u8(), 0, 1) == 1;
+        accueil.raison = static_cast<Raison>(l.borne(l.u8(), 0, 2));
+        message = accueil;
+    } else if (type == typeRetour) {
+        message = lireRetour(l);
     } else if (type == typeCommande) {
         message = DemandeSeance{static_cast<Ordre>(l.borne(l.u8(), 0, 3))};
     } else if (type == typeEtat) {
@@ -196,6 +348,10 @@ std::optional<Recu> decoder(const std::uint8_t *octets, std::size_t taille) {
         return std::nullopt;
     }
     return Recu{version, *message};
+}
+
+bool fiable(const Message &message) {
+    return !std::holds_alternative<Retour>(message) && !std::holds_alternative<EtatMatch>(message);
 }
 
 namespace {

@@ -58,12 +58,55 @@ public:
     }
 };
 
+template <typename T> std::optional<T> siDifferent(const ClichePartie *base, T avant, T apres) {
+    return base && avant == apres ? std::nullopt : std::optional<T>(apres);
+}
+
+ChangementPuits changements(const ClichePartie *base, const ClichePartie &c) {
+    ChangementPuits p;
+    p.fini = c.fini;
+    if (!base || refaireCases(*base, c) != c.cases) {
+        p.cases = c.cases;
+    }
+    if (!base || base->type != c.type || base->rotation != c.rotation) {
+        p.type = c.type;
+        p.rotation = c.rotation;
+    }
+    p.x = siDifferent(base, base ? base->x : 0, c.x);
+    p.y = siDifferent(base, base ? base->y : 0, c.y);
+    p.score = siDifferent(base, base ? base->score : 0, c.score);
+    p.penalite = siDifferent(base, base ? base->penalite : std::uint16_t{0}, c.penalite);
+    p.posees = siDifferent(base, base ? base->posees : 0u, c.posees);
+    return p;
+}
+
+std::optional<ClichePartie> appliquer(const ClichePartie *base, const ChangementPuits &p) {
+    if (!base && !(p.cases && p.type && p.x && p.y && p.score && p.penalite && p.posees)) {
+        return std::nullopt;
+    }
+    ClichePartie c = base ? *base : ClichePartie{};
+    c.fini = p.fini;
+    if (p.type) {
+        c.type = *p.type;
+        c.rotation = p.rotation.value_or(0);
+    }
+    c.x = p.x.value_or(c.x);
+    c.y = p.y.value_or(c.y);
+    c.score = p.score.value_or(c.score);
+    c.penalite = p.penalite.value_or(c.penalite);
+    c.posees = p.posees.value_or(c.posees);
+    c.cases = p.cases ? *p.cases : refaireCases(*base, c);
+    if (!possible(c)) {
+        return std::nullopt;
+    }
+    return c;
+}
+
 } // namespace
 
-std::array<std::array<std::uint8_t, nbLignes>, nbColonnes>
-refaireCases(const ClichePartie &avant, const ClichePartie &cliche) {
+Cases refaireCases(const ClichePartie &avant, const ClichePartie &cliche) {
     const PieceOuverte piece(cliche);
-    std::array<std::array<std::uint8_t, nbLignes>, nbColonnes> cases{};
+    Cases cases{};
     for (int colonne = 0; colonne < nbColonnes; ++colonne) {
         for (int ligne = 0; ligne < nbLignes; ++ligne) {
             const auto c = static_cast<std::size_t>(colonne);
@@ -90,20 +133,44 @@ bool possible(const ClichePartie &puits) {
     return true;
 }
 
-EtatMatch difference(const std::optional<EtatMatch> &envoye, const EtatMatch &etat) {
-    EtatMatch message = etat;
-    for (int i = 0; envoye && i < 2; ++i) {
-        const std::optional<ClichePartie> &avant = envoye->puits[i];
-        if (!avant || !etat.puits[i]) {
-            continue;
-        }
-        if (*avant == *etat.puits[i]) {
-            message.puits[i].reset();
-        } else if (refaireCases(*avant, *etat.puits[i]) == etat.puits[i]->cases) {
-            message.puits[i]->avecCases = false;
+EtatMatch difference(const EtatComplet *base, const EtatComplet &etat) {
+    EtatMatch message;
+    message.confirme = etat.confirme;
+    if (!base || !(base->seance == etat.seance)) {
+        message.seance = etat.seance;
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (!base || !(base->puits[i] == etat.puits[i])) {
+            message.puits[i] = changements(base ? &base->puits[i] : nullptr, etat.puits[i]);
         }
     }
     return message;
+}
+
+std::optional<EtatComplet> reconstruire(const EtatComplet *base, const EtatMatch &message) {
+    if (!base && message.recul != 0) {
+        return std::nullopt;
+    }
+    EtatComplet etat = base ? *base : EtatComplet{};
+    etat.confirme = message.confirme;
+    if (message.seance) {
+        etat.seance = *message.seance;
+    } else if (!base) {
+        return std::nullopt;
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (message.puits[i]) {
+            const std::optional<ClichePartie> puits =
+                appliquer(base ? &base->puits[i] : nullptr, *message.puits[i]);
+            if (!puits) {
+                return std::nullopt;
+            }
+            etat.puits[i] = *puits;
+        } else if (!base) {
+            return std::nullopt;
+        }
+    }
+    return etat;
 }
 
 ClichePartie clicher(const partie &jeu) {
@@ -116,29 +183,29 @@ void restaurer(partie &jeu, const ClichePartie &cliche) {
     jeu = ouverte;
 }
 
-EtatMatch etatDe(const Match &match) {
-    EtatMatch etat;
+EtatComplet etatDe(const Match &match) {
+    EtatComplet etat;
     const Match::Seance seance = match.seance();
-    etat.numero = seance.numero;
-    etat.pause = seance.pause;
+    etat.seance.numero = seance.numero;
+    etat.seance.pause = seance.pause;
     for (int i = 0; i < 2; ++i) {
-        etat.victoires[i] = static_cast<std::uint16_t>(seance.victoires[i]);
-        etat.seuils[i] = seance.seuils[i];
+        etat.seance.victoires[i] = static_cast<std::uint16_t>(seance.victoires[i]);
+        etat.seance.seuils[i] = seance.seuils[i];
         etat.puits[i] = clicher(match.jeu(i));
     }
     return etat;
 }
 
-void adopter(Match &miroir, const EtatMatch &etat, const ClichePartie (&puits)[2]) {
+void adopter(Match &miroir, const EtatComplet &etat) {
     for (int i = 0; i < 2; ++i) {
-        restaurer(miroir.jeu(i), puits[i]);
+        restaurer(miroir.jeu(i), etat.puits[i]);
     }
     Match::Seance seance;
-    seance.pause = etat.pause;
-    seance.numero = etat.numero;
+    seance.pause = etat.seance.pause;
+    seance.numero = etat.seance.numero;
     for (int i = 0; i < 2; ++i) {
-        seance.victoires[i] = etat.victoires[i];
-        seance.seuils[i] = etat.seuils[i];
+        seance.victoires[i] = etat.seance.victoires[i];
+        seance.seuils[i] = etat.seance.seuils[i];
     }
     miroir.adopter(seance);
 }

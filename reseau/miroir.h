@@ -11,20 +11,24 @@ ClichePartie clicher(const partie &jeu);
 void restaurer(partie &jeu, const ClichePartie &cliche);
 
 // The cells of a well as they stand when the piece of `cliche` is written into the settled cells of
-// `avant`: what a machine that has `avant` makes of a picture sent without its cells.
-std::array<std::array<std::uint8_t, nbLignes>, nbColonnes> refaireCases(const ClichePartie &avant,
-                                                                        const ClichePartie &cliche);
+// `avant`: what a machine that has `avant` makes of a well sent without its cells.
+Cases refaireCases(const ClichePartie &avant, const ClichePartie &cliche);
 
 // Whether the game can show this well: a row full of settled cubes stands only in a lost well,
 // filled with them. The game clears any other row as it fills, and garbage comes with a hole.
 bool possible(const ClichePartie &puits);
 
-// What a machine that was last sent `envoye` needs of `etat`: a well it has as it is goes unsent,
-// one whose cells it can make again from the piece goes without them.
-EtatMatch difference(const std::optional<EtatMatch> &envoye, const EtatMatch &etat);
+// The whole state of the match, nothing confirmed.
+EtatComplet etatDe(const Match &match);
 
-// The whole state of the match: the sitting and both wells, no facts, nothing confirmed.
-EtatMatch etatDe(const Match &match);
+// What a machine that holds `base` (none: nothing yet) needs to make `etat`: the sitting if it
+// changed, each well that changed with the fields that changed, its cells only when they cannot be
+// made again from the piece. Numbers and facts are the caller's.
+EtatMatch difference(const EtatComplet *base, const EtatComplet &etat);
+
+// The state a message describes, made on `base` (none for a whole state). Nothing when the message
+// needs a base it was not given, or describes a well no game can show.
+std::optional<EtatComplet> reconstruire(const EtatComplet *base, const EtatMatch &message);
 
 // The mirror takes the host's state: both wells as given, the sitting as the state says.
-void adopter(Match &miroir, const EtatMatch &etat, const ClichePartie (&puits)[2]);
+void adopter(Match &miroir, const EtatComplet &etat);

@@ -4,45 +4,22 @@
 
 #include <algorithm>
 
-ActionJoueur Prediction::noter(Action action) {
-    const ActionJoueur message{++dernier_, action};
-    attente_.push_back(message);
-    return message;
+bool Prediction::noter(Action action) {
+    if (attente_.size() >= attenteMax) {
+        return false;
+    }
+    attente_.push_back(action);
+    return true;
 }
 
-bool Prediction::recevoir(Match &miroir, const EtatMatch &etat) {
-    std::optional<ClichePartie> recus[2] = {recus_[0], recus_[1]};
-    for (int i = 0; i < 2; ++i) {
-        if (!etat.puits[i]) {
-            continue;
-        }
-        ClichePartie puits = *etat.puits[i];
-        if (!puits.avecCases) {
-            // Cells to make from those had before; without any, nothing to make them from.
-            if (!recus[i]) {
-                continue;
-            }
-            puits.cases = refaireCases(*recus[i], puits);
-            puits.avecCases = true;
-        }
-        if (!possible(puits)) {
-            return false;
-        }
-        recus[i] = puits;
+void Prediction::recevoir(Match &miroir, const EtatComplet &etat) {
+    // The host confirms none it was not sent: a count beyond ours is taken for all of ours.
+    const std::uint32_t dernier = confirme_ + static_cast<std::uint32_t>(attente_.size());
+    const std::uint32_t confirme = std::min(std::max(confirme_, etat.confirme), dernier);
+    attente_.erase(attente_.begin(), attente_.begin() + (confirme - confirme_));
+    confirme_ = confirme;
+    adopter(miroir, etat);
+    for (const Action action : attente_) {
+        miroir.rejouer(puits_, action);
     }
-    recus_[0] = recus[0];
-    recus_[1] = recus[1];
-    confirme_ = std::max(confirme_, etat.confirme);
-    while (!attente_.empty() && attente_.front().numero <= etat.confirme) {
-        attente_.pop_front();
-    }
-    if (!synchronise()) {
-        return true;
-    }
-    const ClichePartie puits[2] = {*recus_[0], *recus_[1]};
-    adopter(miroir, etat, puits);
-    for (const ActionJoueur &action : attente_) {
-        miroir.rejouer(puits_, action.action);
-    }
-    return true;
 }

@@ -17,24 +17,25 @@ public:
 
     int puits() const { return puits_; }
 
-    // An action the mirror has just taken: the message that carries it to the host.
-    ActionJoueur noter(Action action);
+    // An action the mirror has just taken, numbered. False when the host has left too many
+    // unconfirmed (it answers no more): the action is not kept.
+    bool noter(Action action);
 
-    // The host's state: the mirror takes it (each well as last sent), and the actions still
-    // unconfirmed are played again on the predicted well. False, and nothing taken, when a well it
-    // gives is one no game can show.
-    bool recevoir(Match &miroir, const EtatMatch &etat);
+    // The host's state: the mirror takes it, and the actions still unconfirmed are played again
+    // on the predicted well.
+    void recevoir(Match &miroir, const EtatComplet &etat);
 
-    // Whether any state came yet: until then the mirror is no match of the host's.
-    bool synchronise() const { return recus_[0].has_value() && recus_[1].has_value(); }
-    const std::deque<ActionJoueur> &enAttente() const { return attente_; }
+    const std::deque<Action> &enAttente() const { return attente_; }
+    // The number of the first action waiting.
+    std::uint32_t premiere() const { return confirme_ + 1; }
     // The last action the host has taken, by its number.
     std::uint32_t confirme() const { return confirme_; }
 
+    // Far more than a round trip's worth of a held key: a host that confirms none of them is gone.
+    static constexpr std::size_t attenteMax = 256;
+
 private:
     int puits_;
-    std::uint32_t dernier_ = 0;
     std::uint32_t confirme_ = 0;
-    std::deque<ActionJoueur> attente_;
-    std::optional<ClichePartie> recus_[2];
+    std::deque<Action> attente_;
 };

@@ -386,10 +386,10 @@ TEST_F(Demarrage, LaLigneDeCommande) {
     }
     // F6's field pauses the match while the address is typed, and the pause stays after it.
     toucheSpecialeGlut(GLUT_KEY_F6, 0, 0);
-    EXPECT_TRUE(jeu().saisie);
+    EXPECT_TRUE(jeu().champ.ouvert());
     EXPECT_TRUE(jeu().match.enPause());
     toucheGlut(27, 0, 0);
-    EXPECT_FALSE(jeu().saisie);
+    EXPECT_FALSE(jeu().champ.ouvert());
     EXPECT_TRUE(jeu().match.enPause());
 }
 

@@ -409,6 +409,8 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         ecran->redimensionner(largeur, hauteur);
         ecran->match.basculerPause();
         fakegl::reset();
+        // The pause panel, then the field, which stands alone.
+        dessinerSurimpression(ecran->vue, ecran->match, {ecran->liaisons, false, avis, {}});
         dessinerSurimpression(ecran->vue, ecran->match, {ecran->liaisons, false, avis, adresse});
         const std::vector<fakegl::Call> appels = fakegl::calls();
         const std::vector<double> boite = fakegl::callsNamed("glOrtho").at(0).args;

@@ -1,4 +1,5 @@
 #include "message.h"
+#include "miroir.h"
 
 #include <gtest/gtest.h>
 
@@ -26,28 +27,36 @@ ClichePartie unPuits(int graine) {
     return c;
 }
 
-EtatMatch unEtat() {
-    EtatMatch e;
-    e.numero = 7;
-    e.pause = true;
-    e.victoires[0] = 3;
-    e.victoires[1] = 65535;
-    e.seuils[0] = 500;
-    e.seuils[1] = 2000;
+EtatComplet unEtatComplet() {
+    EtatComplet e;
+    e.seance.numero = 7;
+    e.seance.pause = true;
+    e.seance.victoires[0] = 3;
+    e.seance.victoires[1] = 65535;
+    e.seance.seuils[0] = 500;
+    e.seance.seuils[1] = 2000;
     e.confirme = 99;
     e.puits[0] = unPuits(1);
     e.puits[1] = unPuits(2);
+    return e;
+}
+
+EtatMatch unEtat() {
+    EtatMatch e = difference(nullptr, unEtatComplet());
+    e.numero = 12;
+    e.premierFait = 40;
     e.faits = {{Evenement::lignes4, 1}, {Evenement::lignesRecues, 0, 4}, {Evenement::victoire, -1}};
     return e;
 }
 
-// Where the fields of a state with both wells lie: the header, 21 bytes of the sitting, then each
-// well (its flags, 45 bytes of cells, the piece, x, y, score, waiting garbage, pieces settled),
-// then the facts.
-constexpr std::size_t debutPuits = 2 + 21;
+// Where the fields of a whole state lie: the header, the state's number, how far back it is
+// measured from, the confirmation, the flags, 16 bytes of the sitting, then each well (its flags,
+// 45 bytes of cells, the piece, x, y, score, waiting garbage, pieces settled), then the facts.
+constexpr std::size_t drapeaux = 11;
+constexpr std::size_t debutPuits = 28;
 constexpr std::size_t piece = debutPuits + 46;
 constexpr std::size_t finPuits = debutPuits + 65;
-constexpr std::size_t nombreFaits = debutPuits + 2 * 65;
+constexpr std::size_t faits = debutPuits + 2 * 65;
 
 struct Cas {
     std::string nom;
@@ -56,17 +65,30 @@ struct Cas {
 };
 
 // Every message comes back whole from its bytes; its bytes cut short, or one more, or a value out
-// of range, give nothing.
+// of range, give nothing; a state measured from another one gives it back whole.
 TEST(Message, EveryTypeRoundTripsAndAnythingElseIsRefused) {
-    EtatMatch unPuitsSeul = unEtat();
-    unPuitsSeul.puits[0].reset();
-    unPuitsSeul.faits.clear();
-    EtatMatch sansCases = unEtat();
-    sansCases.puits[1]->avecCases = false;
-    for (const Message &m : std::vector<Message>{
-             Bonjour{}, Refus{}, Accueil{true}, Accueil{false}, ActionJoueur{1, Action::pivoter},
-             ActionJoueur{0xFFFFFFFF, Action::descendre}, DemandeSeance{Ordre::matchSuivant},
-             unEtat(), unPuitsSeul, sansCases, EtatMatch{}}) {
+    EtatComplet apres = unEtatComplet();
+    apres.puits[1].x += 1;
+    apres.puits[1].cases = refaireCases(unEtatComplet().puits[1], apres.puits[1]);
+    apres.seance.pause = false;
+    const EtatComplet avant = unEtatComplet();
+    EtatMatch mesure = difference(&avant, apres);
+    mesure.numero = 13;
+    mesure.recul = 1;
+    EXPECT_FALSE(mesure.puits[0]);
+    EXPECT_FALSE(mesure.puits[1]->cases) << "the cells come from the piece";
+    EXPECT_EQ(reconstruire(nullptr, mesure), std::nullopt);
+    EXPECT_EQ(reconstruire(&avant, mesure), apres);
+    EXPECT_EQ(reconstruire(nullptr, unEtat()), unEtatComplet());
+
+    Retour retour{
+        77,
+        5,
+        {Action::gauche, Action::pivoter, Action::descendre, Action::droite, Action::descendre}};
+    for (const Message &m :
+         std::vector<Message>{Bonjour{}, Refus{}, Complet{}, Accueil{true, Raison::aucune},
+                              Accueil{false, Raison::placeGardee}, retour, Retour{},
+                              DemandeSeance{Ordre::matchSuivant}, unEtat(), mesure}) {
         SCOPED_TRACE(m.index());
         const Octets octets = encoder(m);
         const std::optional<Recu> recu = decoder(octets.data(), octets.size());
@@ -84,25 +106,31 @@ TEST(Message, EveryTypeRoundTripsAndAnythingElseIsRefused) {
     EXPECT_FALSE(decoder(enorme.data(), enorme.size()));
 
     const std::vector<Cas> refuses = {
-        {"an unknown type", Accueil{}, [](Octets &o) { o[1] = 7; }},
+        {"an unknown type", Accueil{}, [](Octets &o) { o[1] = 8; }},
         {"a welcome neither player nor watcher", Accueil{}, [](Octets &o) { o[2] = 2; }},
-        {"a fifth action", ActionJoueur{}, [](Octets &o) { o[6] = 4; }},
+        {"an unknown reason to watch", Accueil{}, [](Octets &o) { o[3] = 3; }},
+        {"65 actions", retour, [](Octets &o) { o[10] = 65; }},
+        {"bits past the last action", retour, [](Octets &o) { o[12] |= 0x40; }},
+        {"actions numbered from 0", retour, [](Octets &o) { o[6] = o[7] = o[8] = o[9] = 0; }},
         {"a fifth command", DemandeSeance{}, [](Octets &o) { o[2] = 4; }},
-        {"another version's action", ActionJoueur{}, [](Octets &o) { o[0] = 2; }},
+        {"another version's answer", Retour{}, [](Octets &o) { o[0] = 1; }},
+        {"a state numbered 0", unEtat(), [](Octets &o) { o[2] = o[3] = o[4] = o[5] = 0; }},
+        {"a whole state without its sitting", unEtat(), [](Octets &o) { o[drapeaux] &= ~1; }},
+        {"a whole well without its cells", unEtat(), [](Octets &o) { o[debutPuits] &= ~2; }},
         {"a cell of code 3", unEtat(), [](Octets &o) { o[debutPuits + 5] = 0xFF; }},
         {"a piece of type 7", unEtat(), [](Octets &o) { o[piece] = 0x07; }},
         {"a fifth turn", unEtat(), [](Octets &o) { o[piece] = 0x40; }},
         {"an anchor beyond any well's reach", unEtat(), [](Octets &o) { o[piece + 4] = 0x7F; }},
-        {"an unknown flag of a well", unEtat(), [](Octets &o) { o[debutPuits] |= 4; }},
         {"a score below zero", unEtat(), [](Octets &o) { o[piece + 12] = 0x80; }},
         {"more pieces settled than any game", unEtat(), [](Octets &o) { o[finPuits - 1] = 0x7F; }},
         {"too much garbage waiting", unEtat(), [](Octets &o) { o[finPuits - 5] = 0xFF; }},
-        {"an unknown flag of the sitting", unEtat(), [](Octets &o) { o[6] |= 8; }},
-        {"a threshold below zero", unEtat(), [](Octets &o) { o[12] = 0x80; }},
-        {"65 facts", unEtat(), [](Octets &o) { o[nombreFaits] = 65; }},
-        {"an unknown fact", unEtat(), [](Octets &o) { o[nombreFaits + 1] = 14; }},
-        {"a fact of a third well", unEtat(), [](Octets &o) { o[nombreFaits + 2] = 3; }},
-        {"zero rows of garbage", unEtat(), [](Octets &o) { o[nombreFaits + 7] = 0; }},
+        {"an unknown flag of the state", unEtat(), [](Octets &o) { o[drapeaux] |= 32; }},
+        {"a threshold below zero", unEtat(), [](Octets &o) { o[21] = 0x80; }},
+        {"65 facts", unEtat(), [](Octets &o) { o[faits + 4] = 65; }},
+        {"an unknown fact", unEtat(), [](Octets &o) { o[faits + 5] = 0x2E; }},
+        {"a fact of a third well", unEtat(), [](Octets &o) { o[faits + 5] = 0x38; }},
+        {"one row of garbage written out", unEtat(),
+         [](Octets &o) { o[faits + 7] = 1, o[faits + 8] = 0; }},
     };
     for (const Cas &c : refuses) {
         SCOPED_TRACE(c.nom);
