@@ -70,3 +70,31 @@ std::optional<pid_t> xServerPid() {
     }
     return std::nullopt;
 }
+
+std::vector<unsigned> udpPorts(pid_t pid) {
+    std::vector<std::string> inodes;
+    std::error_code error;
+    for (const auto &fd :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+        const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
+        if (target.rfind("socket:[", 0) == 0) {
+            inodes.push_back(target.substr(8, target.size() - 9));
+        }
+    }
+    std::vector<unsigned> ports;
+    std::ifstream table("/proc/net/udp");
+    std::string line;
+    std::getline(table, line);
+    while (std::getline(table, line)) {
+        // sl local_address rem_address st tx_queue:rx_queue tr:tm->when retrnsmt uid timeout inode
+        std::istringstream fields(line);
+        std::string slot, local, remote, state, queues, timer, retransmits, uid, timeout, inode;
+        fields >> slot >> local >> remote >> state >> queues >> timer >> retransmits >> uid >>
+            timeout >> inode;
+        if (std::find(inodes.begin(), inodes.end(), inode) != inodes.end()) {
+            ports.push_back(
+                static_cast<unsigned>(std::stoul(local.substr(local.find(':') + 1), nullptr, 16)));
+        }
+    }
+    return ports;
+}

@@ -2,5 +2,6 @@
 
 #include <cstdint>
 
-// GLUT's clock, in milliseconds: the one the match, frames, key repeats and sounds are timed on.
+// GLUT's clock, in milliseconds, on 64 bits: the one the match, frames, key repeats, sounds and
+// the network are timed on.
 std::int64_t maintenant();

@@ -1,5 +1,6 @@
 #include "cadence.h"
 #include "echeance.h"
+#include "horloge_etendue.h"
 
 #include "fakegl.h"
 #include "scene.h"
@@ -92,5 +93,24 @@ TEST(Echeance, UneImageQuandQuelqueChoseChange) {
          }) {
         EXPECT_EQ(delaiProchaineImage(c.changee, c.balancement, c.maintenant, c.dernier), c.delai)
             << c.changee << c.balancement << " " << c.maintenant << " " << c.dernier;
+    }
+}
+
+// GLUT's count of milliseconds, carried on past its wraps at 2^31 (where the int it comes in turns
+// negative) and 2^32: each reading later than the one before.
+TEST(HorlogeEtendue, LesTempsCroissentPassesLesTours) {
+    HorlogeEtendue horloge;
+    const std::int64_t tour = std::int64_t{1} << 32;
+    for (const auto &[lu, attendu] : std::vector<std::pair<std::uint32_t, std::int64_t>>{
+             {0, 0},
+             {2147483647u, 2147483647},
+             {2147483648u, 2147483648LL},
+             {4294967295u, tour - 1},
+             {5, tour + 5},
+             {5, tour + 5},
+             {4000000000u, tour + 4000000000LL},
+             {7, 2 * tour + 7},
+         }) {
+        EXPECT_EQ(horloge.lire(lu), attendu) << lu;
     }
 }
