@@ -198,9 +198,10 @@ int main(int argc, char **argv) {
         for (const int delai : {0, 50, 150}) {
             const Mesure m = jouer(delai, 0.05, std::chrono::seconds(25));
             std::printf("%3d ms each way, 5 %% dropped: confirmed median %.0f p99 %.0f ms (%zu "
-                        "actions); bytes up %.0f down %.0f per second\n",
+                        "actions); bytes up %.0f down %.0f per second; the player %s\n",
                         delai, rang(m.confirmees, 0.5), rang(m.confirmees, 0.99),
-                        m.confirmees.size(), m.haut, m.bas);
+                        m.confirmees.size(), m.haut, m.bas, m.tenu ? "stayed" : "was lost");
+            std::fflush(stdout);
         }
     }
     if (choisi(argc, argv, "crue")) {

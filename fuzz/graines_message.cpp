@@ -1,7 +1,7 @@
 // Writes one message of each kind into the folder given, as seeds for the network decoder's
 // fuzzing: a hello, the refusals, welcomes, answers with and without actions, an order, and
 // states whole and measured from another.
-#include "message.h"
+#include "protocole.h"
 #include "miroir.h"
 
 #include <cstdio>

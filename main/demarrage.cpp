@@ -10,7 +10,7 @@
 #include "minuterie.h"
 #include "projection.h"
 #include "reglages_du_jeu.h"
-#include "reseau_du_jeu.h"
+#include "fichiers_rejeu.h"
 #include "reveils_glut.h"
 #include "textures.h"
 
@@ -59,6 +59,17 @@ int demarrer(int argc, char **argv) {
         std::fprintf(stderr, "cubefall: %s for --join\nTry 'cubefall --help'.\n", erreur.c_str());
         return 2;
     }
+    // A replay that cannot be watched is said before any window opens, too.
+    std::optional<Rejeu> rejeu;
+    if (ligne.rejeu) {
+        LectureRejeu lecture = lireFichierRejeu(*ligne.rejeu);
+        if (!lecture.rejeu) {
+            std::fprintf(stderr, "cubefall: %s: %s\n", ligne.rejeu->c_str(),
+                         lecture.erreur.c_str());
+            return 1;
+        }
+        rejeu = std::move(lecture.rejeu);
+    }
 
     // Asked before glutInit, so that a -geometry on the command line still wins.
     glutInitWindowSize(largeurInitiale, hauteurInitiale);
@@ -90,27 +101,28 @@ int demarrer(int argc, char **argv) {
     }
 
     // The settings file first, then the command line, which wins for this run and is not
-    // written back: what stands now counts as saved.
-    const Reglages reglages = chargerReglages();
-    const Choix depart = fusionner(reglages, ligne.demandes);
+    // written back.
+    const ReglagesLus lus = chargerReglages();
     Jeu &j = jeu();
     j.son.ouvrir(dossiers);
-    j.match.ecouter(j.sonDuJeu);
     // gamecontrollerdb.txt lies beside cubefall.conf.
-    if (j.manettes.ouvrir(j.reglages.chemin() ? j.reglages.chemin()->parent_path()
-                                              : std::filesystem::path())) {
-        j.manettes.echanger(reglages.echangerManettes, j.match);
-    }
-    j.son.couper(!depart.son);
-    for (int puits = 0; puits < 2; ++puits) {
-        j.match.choisirPilote(puits, depart.pilotes[puits], maintenant());
-    }
-    if (depart.pleinEcran) {
-        j.pleinEcran.basculer();
-    }
-    suivreReglages();
-    if (reseau) {
-        jouerEnReseau(std::move(reseau));
+    j.manettes.ouvrir(j.reglages.chemin() ? j.reglages.chemin()->parent_path()
+                                          : std::filesystem::path());
+    Seance::Depart depart;
+    depart.choix = fusionner(lus.reglages, ligne.demandes);
+    depart.liaisons = lus.liaisons;
+    depart.port = lus.reglages.port;
+    depart.adresse = lus.reglages.adresse;
+    depart.echangerManettes = lus.reglages.echangerManettes;
+    depart.rejeuxGardes = lus.reglages.rejeuxGardes;
+    depart.dossierRejeux = dossierRejeux();
+    // The system repeats only the last key pressed, which would cancel the other player's held
+    // key: the game follows presses and releases and repeats each held key itself. When the
+    // server marks its repeats, the game drops them itself; GLUT's own filter is the fallback,
+    // as it asks X whether the key is still down when it reads a release, and so loses a quick
+    // second press of the same key.
+    if (!j.bureau.ecouter(depart.repetition)) {
+        glutIgnoreKeyRepeat(1);
     }
 
     glEnable(GL_TEXTURE_2D);
@@ -129,16 +141,7 @@ int demarrer(int argc, char **argv) {
     glutSpecialFunc(toucheSpecialeGlut);
     glutSpecialUpFunc(toucheSpecialeRelacheeGlut);
     glutWindowStatusFunc(etatFenetre);
-    // The system repeats only the last key pressed, which would cancel the other player's held
-    // key: the game follows presses and releases and repeats each held key itself. When the
-    // server marks its repeats, the game drops them itself; GLUT's own filter is the fallback,
-    // as it asks X whether the key is still down when it reads a release, and so loses a quick
-    // second press of the same key.
-    ReglageRepetition repetition;
-    if (!j.bureau.ecouter(repetition)) {
-        glutIgnoreKeyRepeat(1);
-    }
-    j.match.reglerRepetition(repetition);
+    repondre(j.seance.demarrer(depart, std::move(reseau), std::move(rejeu), maintenant()));
     glutMainLoop();
     return 0;
 }

@@ -1,75 +1,71 @@
 #include "evenements.h"
 
 #include "codes_touches.h"
-#include "gestes_du_jeu.h"
 #include "horloge.h"
 #include "jeu.h"
 #include "projection.h"
-#include "reglages_du_jeu.h"
-#include "reseau_du_jeu.h"
 #include "reveils_glut.h"
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+
 static_assert(toucheF2 == GLUT_KEY_F2 && toucheF3 == GLUT_KEY_F3 && toucheF4 == GLUT_KEY_F4 &&
-                  toucheF5 == GLUT_KEY_F5 && toucheF6 == GLUT_KEY_F6 && toucheF11 == GLUT_KEY_F11 &&
-                  toucheGauche == GLUT_KEY_LEFT && toucheHaut == GLUT_KEY_UP &&
-                  toucheDroite == GLUT_KEY_RIGHT && toucheBas == GLUT_KEY_DOWN,
+                  toucheF5 == GLUT_KEY_F5 && toucheF6 == GLUT_KEY_F6 && toucheF7 == GLUT_KEY_F7 &&
+                  toucheF8 == GLUT_KEY_F8 && toucheF9 == GLUT_KEY_F9 && toucheF10 == GLUT_KEY_F10 &&
+                  toucheF11 == GLUT_KEY_F11 && touchePagePrecedente == GLUT_KEY_PAGE_UP &&
+                  touchePageSuivante == GLUT_KEY_PAGE_DOWN && toucheGauche == GLUT_KEY_LEFT &&
+                  toucheHaut == GLUT_KEY_UP && toucheDroite == GLUT_KEY_RIGHT &&
+                  toucheBas == GLUT_KEY_DOWN,
               "the match's key codes are GLUT's");
 
-namespace {
-
-// What a key changes that the player keeps (who plays a well, the sound, full screen) is written
-// at once. Full screen changes the picture through the window's new size.
-void enfoncer(Touche touche) {
-    const std::optional<Geste> geste = jeu().clavier.enfoncer(touche, maintenant());
-    if (geste) {
-        executer(*geste);
+void repondre(const Seance::Reponse &reponse) {
+    Jeu &j = jeu();
+    if (reponse.pleinEcran) {
+        j.pleinEcran.basculer();
     }
-    retenirChangements();
-    if (geste != Geste::pleinEcran) {
-        signalerChangement();
+    for (const Changement &changement : reponse.reglages) {
+        const std::string echec = j.reglages.ecrire(changement);
+        if (!echec.empty()) {
+            std::fprintf(stderr, "cubefall: the settings could not be saved: %s\n", echec.c_str());
+        }
     }
+    for (const std::string &message : reponse.messages) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+    }
+    // Killed in the ordinary way during a network match, the game tells the other machine first.
+    static bool signauxEcoutes = false;
+    if (j.seance.enReseau() && !signauxEcoutes) {
+        ecouterSignaux();
+        signauxEcoutes = true;
+    }
+    planifier();
 }
 
-} // namespace
-
 void toucheGlut(unsigned char touche, int, int) {
-    // While the address is typed, the keys are the field's.
-    if (saisir(touche)) {
-        signalerChangement();
-        return;
-    }
-    enfoncer({false, touche});
+    repondre(jeu().seance.enfoncer({false, touche}, maintenant()));
 }
 
 void toucheRelacheeGlut(unsigned char touche, int, int) {
-    jeu().clavier.relacher({false, touche});
+    jeu().seance.relacher({false, touche});
 }
 
 void toucheSpecialeGlut(int touche, int, int) {
-    if (jeu().champ.ouvert() && touche != toucheF11) {
-        return;
-    }
-    enfoncer({true, touche});
+    repondre(jeu().seance.enfoncer({true, touche}, maintenant()));
 }
 
 void toucheSpecialeRelacheeGlut(int touche, int, int) {
-    jeu().clavier.relacher({true, touche});
+    jeu().seance.relacher({true, touche});
 }
 
-// A match nobody can see is not played on: hidden or iconified, it pauses by itself, which also
-// lets go of the held keys.
 void etatFenetre(int etat) {
     if (etat == GLUT_HIDDEN || etat == GLUT_FULLY_COVERED) {
-        executer(Geste::mettreEnPause);
-        jeu().clavier.toutRelacher();
-        signalerChangement();
+        repondre(jeu().seance.cacher(maintenant()));
     }
 }
 
 void redimensionnerFenetre(int largeur, int hauteur) {
     redimensionner(largeur, hauteur);
-    jeu().vue = vuePour(largeur, hauteur);
-    signalerChangement();
+    jeu().seance.redimensionner(largeur, hauteur);
+    planifier();
 }

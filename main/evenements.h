@@ -1,11 +1,16 @@
 #pragma once
 
-// GLUT's keyboard and window callbacks: a key goes to the address field while it is open, and
-// otherwise to the keyboard of the match, whose gestures are carried out here; what changes in
-// the settings is written at once. A hidden window pauses the match.
+#include "seance.h"
+
+// GLUT's keyboard and window callbacks: each event handed to the sitting, with the time, and its
+// answer carried out.
 void toucheGlut(unsigned char touche, int x, int y);
 void toucheRelacheeGlut(unsigned char touche, int x, int y);
 void toucheSpecialeGlut(int touche, int x, int y);
 void toucheSpecialeRelacheeGlut(int touche, int x, int y);
 void etatFenetre(int etat);
 void redimensionnerFenetre(int largeur, int hauteur);
+
+// What the sitting asked: full screen switched, settings written, lines on standard error; then
+// the next frame or wake-up armed.
+void repondre(const Seance::Reponse &reponse);

@@ -40,6 +40,7 @@ enum Option {
     optionMuet,
     optionHeberger,
     optionRejoindre,
+    optionRejeu,
 };
 
 constexpr struct option optionsLongues[] = {
@@ -51,6 +52,7 @@ constexpr struct option optionsLongues[] = {
     {"mute", no_argument, nullptr, optionMuet},
     {"host", optional_argument, nullptr, optionHeberger},
     {"join", required_argument, nullptr, optionRejoindre},
+    {"replay", required_argument, nullptr, optionRejeu},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -68,6 +70,7 @@ constexpr Usage usages[] = {
     {"    --mute", "start with the sound off"},
     {"    --host[=PORT]", "host a match over the network, on PORT (7800 by default)"},
     {"    --join=HOST[:PORT]", "join the match hosted at HOST (a name or an IPv4 address)"},
+    {"    --replay=FILE", "watch a replay (every match is kept as one: see the manual page)"},
     {"-geometry WxH+X+Y", "the window's size and place (GLUT)"},
     {"-display DISPLAY", "the X display to open (GLUT)"},
     {"-iconic", "start iconified (GLUT)"},
@@ -171,6 +174,9 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
             lue.rejoindre = adresse;
             break;
         }
+        case optionRejeu:
+            lue.rejeu = optarg;
+            break;
         case ':':
             return echec(lue, "option '" + std::string(dite) + "' requires an argument");
         default:
@@ -192,6 +198,9 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
     }
     if (lue.heberger && lue.rejoindre) {
         return echec(lue, "--host and --join cannot be used together");
+    }
+    if (lue.rejeu && (lue.heberger || lue.rejoindre)) {
+        return echec(lue, "--replay cannot be used with --host or --join");
     }
     return lue;
 }

@@ -26,6 +26,8 @@ struct LigneCommande {
     // Host a match over the network on this port, or join the one at this address.
     std::optional<std::uint16_t> heberger;
     std::optional<AdresseJeu> rejoindre;
+    // Watch the replay in this file.
+    std::optional<std::string> rejeu;
     // The program's name, then GLUT's own options with their values, in their order.
     std::vector<std::string> argumentsGlut;
 };

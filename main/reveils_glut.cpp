@@ -1,76 +1,49 @@
 #include "reveils_glut.h"
 
 #include "cadence.h"
-#include "clavier.h"
-#include "gestes_du_jeu.h"
+#include "evenements.h"
 #include "horloge.h"
 #include "jeu.h"
-#include "reseau_du_jeu.h"
 #include "scene.h"
 
 #include <GL/freeglut.h>
 
 #include <algorithm>
+#include <csignal>
 
 namespace {
 
+volatile std::sig_atomic_t signalRecu = 0;
+
+void surSignal(int numero) {
+    signalRecu = numero;
+}
+
 void reveiller(int jeton) {
     Jeu &j = jeu();
-    if (!j.reveil.reveiller(jeton)) {
-        return;
+    if (const int numero = signalRecu; numero != 0) {
+        j.seance.quitter();
+        std::signal(numero, SIG_DFL);
+        std::raise(numero);
     }
-    // Keys held while the window lost the keyboard will never see their release.
-    if (j.bureau.focusPerdu()) {
-        j.clavier.toutRelacher();
-    }
-    const std::int64_t t = maintenant();
-    const std::optional<std::int64_t> finSons = j.son.fin();
-    if (finSons && *finSons <= t) {
-        j.son.arreterSiSilence(t);
-    }
-    bool change = false;
-    // The pads first: a direction pressed since the last reading may start its repeat.
-    const std::optional<std::int64_t> lecture = j.manettes.prochaineLecture(t);
-    if (lecture && *lecture <= t) {
-        const Manettes::Lecture lue = j.manettes.lire(t, j.match);
-        change = lue.change;
-        for (const Geste geste : lue.gestes) {
-            executer(geste);
-        }
-    }
-    const std::optional<std::int64_t> service = prochainServiceReseau(t);
-    if (service && *service <= t) {
-        change = servirReseau(t) || change;
-    }
-    change = j.match.avancer(t) || change;
-    // The notice's time up is a change too: a frame without it.
-    const std::optional<std::int64_t> avis = j.avis.fin();
-    if (change || (avis && *avis <= t)) {
-        signalerChangement();
-    } else {
-        planifier();
-    }
+    repondre(j.seance.reveiller(jeton, maintenant(), j.bureau.focusPerdu()));
 }
 
 } // namespace
 
-void signalerChangement() {
-    jeu().reveil.signalerChangement();
-    planifier();
+void ecouterSignaux() {
+    struct sigaction action {};
+    action.sa_handler = surSignal;
+    sigemptyset(&action.sa_mask);
+    for (const int numero : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaction(numero, &action, nullptr);
+    }
 }
 
 void planifier() {
     Jeu &j = jeu();
     const std::int64_t t = maintenant();
-    // A notice past its time waits for the frame already asked for.
-    std::optional<std::int64_t> avis = j.avis.fin();
-    if (avis && *avis <= t) {
-        avis.reset();
-    }
-    const Reveil::Plan plan =
-        j.reveil.planifier(t, rotationActive && !j.match.enPause(), dernierTemps,
-                           {j.match.prochaineEcheance(t), j.manettes.prochaineLecture(t),
-                            j.son.fin(), avis, prochainServiceReseau(t)});
+    const Reveil::Plan plan = j.seance.planifier(t, dernierTemps);
     if (plan.imageMaintenant) {
         glutPostRedisplay();
     }
@@ -82,8 +55,9 @@ void planifier() {
 
 void afficherImage() {
     Jeu &j = jeu();
-    j.reveil.imageDessinee();
-    dessinerImage({j.vue, j.match, j.clavier.liaisons(), j.copieSol, j.avis, j.clavier.seul(),
-                   j.champ.texte()});
+    Seance &s = j.seance;
+    s.imageDessinee();
+    dessinerImage({s.vue(), s.match(), s.liaisons(), j.copieSol, s.avis(), s.unJoueur(),
+                   s.saisie(), s.etiquetteRejeu()});
     planifier();
 }

@@ -37,5 +37,10 @@ std::vector<GroupeAide> aideTouches(const Liaisons &liaisons, bool unJoueur) {
           {"A, B", "turn"},
           {"Start", "pause, play on"},
           {"Back", "next match, once over"}}},
+        {"Replays",
+         {{"F9", "watch the match again, once over; the start"},
+          {"F10", "on to the verdict"},
+          {"F7, F8", "slower, faster"},
+          {"Page Up, Page Down", "the piece settled before, after"}}},
     };
 }

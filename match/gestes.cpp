@@ -25,6 +25,12 @@ bool appliquerGeste(Match &match, Geste geste, std::int64_t maintenant) {
     case Geste::pleinEcran:
     case Geste::heberger:
     case Geste::rejoindre:
+    case Geste::moinsVite:
+    case Geste::plusVite:
+    case Geste::revoir:
+    case Geste::verdict:
+    case Geste::piecePrecedente:
+    case Geste::pieceSuivante:
         return false;
     }
     return false;

@@ -16,6 +16,15 @@ enum class Geste {
     piloteDroite,  // F4
     heberger,      // F5: host a match over the network
     rejoindre,     // F6: join a match over the network
+    // A replay's viewer: slower, faster (F7, F8); F9 watches the match just played again, or goes
+    // back to the replay's start; F10 on to its verdict; Page Up and Page Down to the piece
+    // settled before or after.
+    moinsVite,
+    plusVite,
+    revoir,
+    verdict,
+    piecePrecedente,
+    pieceSuivante,
 };
 
 class Match;

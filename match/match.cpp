@@ -97,18 +97,27 @@ void Match::compterIssue() {
 
 // Held actions stop with the pause: after it, the players press again.
 void Match::basculerPause() {
+    if (entrees_) {
+        entrees_->basculerPause();
+    }
     const Observation vue(*this);
     pause_ = !pause_;
     arreterRepetitions();
 }
 
 void Match::mettreEnPause() {
+    if (entrees_) {
+        entrees_->mettreEnPause();
+    }
     const Observation vue(*this);
     pause_ = true;
     arreterRepetitions();
 }
 
 void Match::nouveauMatch() {
+    if (entrees_) {
+        entrees_->finMatch();
+    }
     ++revision_;
     // In the same order as at start-up, so both first pieces come from the clock as they did then.
     jeu(0) = partie();
@@ -125,6 +134,9 @@ void Match::nouveauMatch() {
         }
     }
     ++numero_;
+    if (entrees_) {
+        entrees_->nouveauMatch();
+    }
 }
 
 bool Match::matchSuivant() {
@@ -146,6 +158,9 @@ void Match::armer(int puits, Instant maintenant) {
 }
 
 void Match::choisirPilote(int puits, Pilote choix, Instant maintenant) {
+    if (entrees_) {
+        entrees_->pilote(puits, choix);
+    }
     puits_[puits].pilote = choix;
     armer(puits, maintenant);
     prochainMatch_.reset();
@@ -160,6 +175,9 @@ std::string Match::nomPilote(int puits) const {
 }
 
 void Match::jouer(int puits, Action action) {
+    if (entrees_) {
+        entrees_->action(puits, action);
+    }
     // A player's moves stop once the opponent's game is over; their own game being over does not
     // stop them (down fills the lost well).
     if (pause_ || jeu(1 - puits).getFini()) {
@@ -170,8 +188,9 @@ void Match::jouer(int puits, Action action) {
 }
 
 void Match::agir(int puits, Action action) {
-    // A well the computer plays does not hear its player: not even a refused turn.
-    if (puits_[puits].pilote.ordinateur) {
+    // A well the computer plays does not hear its player: not even a refused turn. Nor does a
+    // replay.
+    if (puits_[puits].pilote.ordinateur || lecture_) {
         return;
     }
     {
@@ -181,6 +200,11 @@ void Match::agir(int puits, Action action) {
     if (suiviActions_ && !pause_ && !jeu(1 - puits).getFini()) {
         suiviActions_(puits, action);
     }
+}
+
+void Match::jouerEnregistre(int puits, Action action) {
+    const Observation vue(*this, Intention{puits, action});
+    jouer(puits, action);
 }
 
 void Match::rejouer(int puits, Action action) {
@@ -214,7 +238,7 @@ void Match::enfoncer(const Source &source, Commande commande, Instant maintenant
     // Counted before the press acts: a press that settles the piece leaves nothing to repeat.
     const int posees = jeu(commande.puits).getPosees();
     agir(commande.puits, commande.action);
-    if (pause_ || puits_[commande.puits].pilote.ordinateur) {
+    if (pause_ || lecture_ || puits_[commande.puits].pilote.ordinateur) {
         return;
     }
     tenues_.push_back({source, commande, posees});
@@ -263,6 +287,9 @@ bool Match::repeter(const Source &source) {
 }
 
 void Match::seconde(Instant maintenant) {
+    if (entrees_) {
+        entrees_->seconde();
+    }
     {
         const Observation vue(*this);
         if (!pause_) {
@@ -286,7 +313,7 @@ bool Match::demo() const {
 }
 
 std::optional<Instant> Match::prochainCoupOrdinateur(Instant maintenant) {
-    if (pause_) {
+    if (pause_ || lecture_) {
         prochainMatch_.reset();
         return std::nullopt;
     }

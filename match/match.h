@@ -1,6 +1,7 @@
 #pragma once
 
 #include "action.h"
+#include "entrees.h"
 #include "faits.h"
 #include "liaisons.h"
 #include "ordinateur.h"
@@ -48,6 +49,14 @@ public:
     int seuil(int puits) const { return *seuils_[puits]; }
 
     void ecouter(EcouteurMatch &ecouteur);
+    void ecouterEntrees(EcouteurEntrees *ecouteur) { entrees_ = ecouteur; }
+    // A match a replay drives: the computer does not play it, nor does the next match of a game
+    // playing itself begin by itself; every action comes from the replay.
+    void lire(bool lecture) { lecture_ = lecture; }
+    bool enLecture() const { return lecture_; }
+    // An action played again from a replay, as the match took it: the pause and the opponent's end
+    // still hold it back, whoever plays the well.
+    void jouerEnregistre(int puits, Action action);
     // Told each action of a player's that the match takes (not the computer's): a machine that
     // mirrors another's match sends them on.
     void suivreActions(std::function<void(int puits, Action action)> suivi) {
@@ -152,6 +161,8 @@ private:
     partie *jeux_[2];
     int *seuils_[2];
     std::vector<EcouteurMatch *> ecouteurs_;
+    EcouteurEntrees *entrees_ = nullptr;
+    bool lecture_ = false;
     std::function<void(int, Action)> suiviActions_;
     int observationsOuvertes_ = 0;
     unsigned numero_ = 0;

@@ -2,7 +2,7 @@
 
 #include "codes_touches.h"
 
-const ToucheReservee touchesReservees[10] = {
+const ToucheReservee touchesReservees[16] = {
     {{false, 'l'}, "l", Geste::balancement},
     {{false, 'p'}, "p", Geste::pause},
     {{false, 'm'}, "m", Geste::son},
@@ -12,7 +12,13 @@ const ToucheReservee touchesReservees[10] = {
     {{true, toucheF4}, "F4", Geste::piloteDroite},
     {{true, toucheF5}, "F5", Geste::heberger},
     {{true, toucheF6}, "F6", Geste::rejoindre},
+    {{true, toucheF7}, "F7", Geste::moinsVite},
+    {{true, toucheF8}, "F8", Geste::plusVite},
+    {{true, toucheF9}, "F9", Geste::revoir},
+    {{true, toucheF10}, "F10", Geste::verdict},
     {{true, toucheF11}, "F11", Geste::pleinEcran},
+    {{true, touchePagePrecedente}, "Page_Up", Geste::piecePrecedente},
+    {{true, touchePageSuivante}, "Page_Down", Geste::pieceSuivante},
 };
 
 std::optional<Geste> gesteReserve(Touche touche) {

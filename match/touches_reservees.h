@@ -14,8 +14,8 @@ struct ToucheReservee {
     const char *nom; // as the help and the settings' messages name it
     Geste geste;
 };
-extern const ToucheReservee touchesReservees[10];
+extern const ToucheReservee touchesReservees[16];
 
 std::optional<Geste> gesteReserve(Touche touche);
-// "l, p, m, Escape, F2, F3, F4, F5, F6, F11"
+// "l, p, m, Escape, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, Page_Up, Page_Down"
 std::string nomsTouchesReservees();

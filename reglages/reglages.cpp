@@ -7,10 +7,14 @@ namespace {
 constexpr const char *sectionJeu = "game";
 constexpr const char *sectionManettes = "pads";
 constexpr const char *sectionReseau = "network";
+constexpr const char *sectionRejeux = "replays";
+// More than anyone watches again, and a bound on the folder's size.
+constexpr unsigned long rejeuxMax = 100000;
 constexpr const char *sectionsPuits[] = {"left well", "right well"};
 // In the order of the actions: move left, move right, turn, down.
 constexpr const char *clesTouches[] = {"left", "right", "turn", "down"};
-const std::string sectionsDites = "[game], [left well], [right well], [pads] and [network]";
+const std::string sectionsDites =
+    "[game], [left well], [right well], [pads], [network] and [replays]";
 
 struct Etat {
     const std::string *nomFichier;
@@ -27,7 +31,7 @@ struct Etat {
 
 bool sectionConnue(const std::string &section) {
     if (memeNom(section, sectionJeu) || memeNom(section, sectionManettes) ||
-        memeNom(section, sectionReseau)) {
+        memeNom(section, sectionReseau) || memeNom(section, sectionRejeux)) {
         return true;
     }
     return memeNom(section, sectionsPuits[0]) || memeNom(section, sectionsPuits[1]);
@@ -104,6 +108,20 @@ void lireReglage(Etat &etat, const std::string &section, const std::string &cle,
     }
     if (memeNom(section, sectionReseau)) {
         lireReglageReseau(etat, reglages, cle, valeur);
+        return;
+    }
+    if (memeNom(section, sectionRejeux)) {
+        const bool chiffres =
+            !valeur.empty() && valeur.size() <= 6 &&
+            valeur.find_first_not_of("0123456789") == std::string::npos;
+        if (!memeNom(cle, "keep")) {
+            etat.signaler("unknown setting '" + cle + "' (the replays have keep)");
+        } else if (chiffres && std::stoul(valeur) <= rejeuxMax) {
+            reglages.rejeuxGardes = std::stoul(valeur);
+        } else {
+            etat.signaler("keep must be a number from 0 to " + std::to_string(rejeuxMax) +
+                          ", not '" + valeur + "'");
+        }
         return;
     }
     if (memeNom(section, sectionManettes)) {

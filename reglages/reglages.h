@@ -33,12 +33,15 @@
 //   port = 7800
 //   address = friend.example.org:7800
 //
+//   [replays]
+//   keep = 100
+//
 // Keys are X keysym names, for move left, move right, turn and down in that order; a key the
 // file does not name keeps its default (the left player's by their place on the keyboard, the
 // right player's arrows). The swaying camera is not among them: each run starts without it.
 // With the pads swapped, the first gamepad connected plays the right well, the second the left.
 // The network's port is the one F5 hosts on; its address the last one joined with F6, which F6
-// offers again.
+// offers again. Every match is kept as a replay: the newest `keep` of them (0: none).
 struct ReglagesPuits {
     Pilote pilote;
     std::array<std::string, 4> touches; // empty: the default
@@ -51,6 +54,7 @@ struct Reglages {
     bool echangerManettes = false;
     std::uint16_t port = portParDefaut;
     std::string adresse;
+    std::size_t rejeuxGardes = 100;
 };
 
 // Why a key name cannot be bound ("no such key", "p pauses the game"), or empty when it can.

@@ -73,6 +73,7 @@ void dessinerImage(const Image &image) {
     dessinerPuits(image.match.jeu(0), image.match.jeu(1));
     dessinerSurimpression(
         image.vue, image.match,
-        {image.liaisons, image.unJoueur, image.avis.aMontrer(dernierTemps), image.saisie});
+        {image.liaisons, image.unJoueur, image.avis.aMontrer(dernierTemps), image.saisie,
+         image.rejeu});
     glutSwapBuffers();
 }

@@ -19,7 +19,8 @@ void affichage();
 
 // What one frame of the running game shows and draws with: the match (its two wells, and flat
 // over them the scores, the verdict, the pause with the keys as bound), a notice, the address
-// being typed to join a match, and the floor laid from its copy.
+// being typed to join a match, where a replay being watched stands, and the floor laid from its
+// copy.
 struct Image {
     const Vue &vue;
     Match &match;
@@ -28,6 +29,7 @@ struct Image {
     Avis &avis;
     bool unJoueur = false;
     std::optional<std::string> saisie = std::nullopt;
+    std::optional<std::string> rejeu = std::nullopt;
 };
 
 // The running game's frame: affichage's, from the match's games, with all that on top. A paused

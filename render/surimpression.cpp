@@ -74,6 +74,7 @@ public:
     void verdict(const Match &match, Verdict issue) const;
     void pause(const Liaisons &liaisons, bool unJoueur) const;
     void avis(const std::string &texte) const;
+    void rejeu(const std::string &texte) const;
     void saisie(const std::string &texte) const;
 
 private:
@@ -301,6 +302,14 @@ void Surimpression::avis(const std::string &texte) const {
     }
 }
 
+// Where the replay stands, on a band at the window's foot, under any notice.
+void Surimpression::rejeu(const std::string &texte) const {
+    const Police police = ajuster(policePetite, texte, largeur_ - 2 * bordFenetre - 10);
+    const float demi = largeurTexte(police, texte) / 2 + 5;
+    rectangle(largeur_ / 2 - demi, 2, largeur_ / 2 + demi, 8 + police.capitale + 4, fond);
+    ecrireCentre(police, texte, largeur_ / 2, 8, clair);
+}
+
 // The address being typed, in a panel over the wells' middle, the caret after it: a long one in a
 // smaller size, and on two lines when even that is too wide.
 void Surimpression::saisie(const std::string &texte) const {
@@ -349,6 +358,9 @@ void dessinerSurimpression(const Vue &vue, const Match &match, const Bandeaux &b
     }
     if (bandeaux.saisie) {
         dessin.saisie(*bandeaux.saisie);
+    }
+    if (bandeaux.rejeu) {
+        dessin.rejeu(*bandeaux.rejeu);
     }
     if (bandeaux.avis) {
         dessin.avis(*bandeaux.avis);

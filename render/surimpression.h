@@ -8,13 +8,14 @@
 #include <string>
 
 // What the overlay shows besides the match: the keys as bound (`unJoueur`: both sets play this
-// machine's well, over the network), a short notice, and the address being typed to join a match
-// over the network.
+// machine's well, over the network), a short notice, the address being typed to join a match
+// over the network, and where a replay being watched stands ("Replay 1:23 / 4:56 · 2×").
 struct Bandeaux {
     const Liaisons &liaisons;
     bool unJoueur = false;
     std::optional<std::string> avis;
     std::optional<std::string> saisie;
+    std::optional<std::string> rejeu;
 };
 
 // What is drawn flat over the scene, after it and without its sway: each player's score, who

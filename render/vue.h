@@ -17,3 +17,5 @@ constexpr int hauteurInitiale = 500;
 
 // The view of a window of this size, as the projection sets it.
 Vue vuePour(int largeur, int hauteur);
+// Its width over its height; a minimised window reports a height of 0, taken as 1 pixel.
+float aspectDe(int largeur, int hauteur);

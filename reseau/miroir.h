@@ -1,7 +1,7 @@
 #pragma once
 
 #include "match.h"
-#include "message.h"
+#include "protocole.h"
 
 // A match's state as the host sends it, and a mirror made of it on the joining machine.
 

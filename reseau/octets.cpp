@@ -33,6 +33,37 @@ std::uint32_t Lecteur::u32() {
     return v;
 }
 
+std::uint64_t Lecteur::u64() {
+    const std::uint64_t bas = u32();
+    return bas | std::uint64_t{u32()} << 32;
+}
+
+std::uint64_t Lecteur::varint() {
+    std::uint64_t v = 0;
+    for (int decalage = 0; decalage < 70; decalage += 7) {
+        const std::uint8_t octet = u8();
+        if (!bon_ || (decalage == 63 && octet > 1) || (decalage > 0 && octet == 0)) {
+            bon_ = false;
+            return 0;
+        }
+        v |= std::uint64_t{octet & 0x7Fu} << decalage;
+        if ((octet & 0x80) == 0) {
+            return v;
+        }
+    }
+    bon_ = false;
+    return 0;
+}
+
+const std::uint8_t *Lecteur::brut(std::size_t n) {
+    if (!prendre(n)) {
+        return nullptr;
+    }
+    const std::uint8_t *debut = octets_ + position_;
+    position_ += n;
+    return debut;
+}
+
 std::uint32_t Lecteur::borne(std::uint32_t valeur, std::uint32_t min, std::uint32_t max) {
     if (valeur < min || valeur > max) {
         bon_ = false;
@@ -50,4 +81,21 @@ void Ecrivain::u32(std::uint32_t v) {
     for (int i = 0; i < 4; ++i) {
         octets_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     }
+}
+
+void Ecrivain::u64(std::uint64_t v) {
+    u32(static_cast<std::uint32_t>(v));
+    u32(static_cast<std::uint32_t>(v >> 32));
+}
+
+void Ecrivain::varint(std::uint64_t v) {
+    while (v >= 0x80) {
+        octets_.push_back(static_cast<std::uint8_t>(v | 0x80));
+        v >>= 7;
+    }
+    octets_.push_back(static_cast<std::uint8_t>(v));
+}
+
+void Ecrivain::brut(const std::vector<std::uint8_t> &octets) {
+    octets_.insert(octets_.end(), octets.begin(), octets.end());
 }

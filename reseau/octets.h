@@ -15,6 +15,13 @@ public:
     std::uint16_t u16();
     std::uint32_t u32();
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
+    std::uint64_t u64();
+    // Seven bits a byte, the low ones first, the high bit set on every byte but the last; at most
+    // ten bytes, and none wasted.
+    std::uint64_t varint();
+    // The next n bytes as they are, or null.
+    const std::uint8_t *brut(std::size_t n);
+    bool fini() const { return position_ == taille_; }
     // A value that must lie between two bounds, ends included; outside, the read fails.
     std::uint32_t borne(std::uint32_t valeur, std::uint32_t min, std::uint32_t max);
 
@@ -38,6 +45,9 @@ public:
     void u16(std::uint16_t v);
     void u32(std::uint32_t v);
     void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
+    void u64(std::uint64_t v);
+    void varint(std::uint64_t v);
+    void brut(const std::vector<std::uint8_t> &octets);
     const std::vector<std::uint8_t> &octets() const { return octets_; }
 
 private:

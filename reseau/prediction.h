@@ -1,7 +1,7 @@
 #pragma once
 
 #include "match.h"
-#include "message.h"
+#include "protocole.h"
 
 #include <deque>
 #include <optional>

@@ -13,6 +13,7 @@ void Nouvelles::ajouter(const Nouvelles &autres) {
         avisFixe = autres.avisFixe;
     }
     faitsHote.insert(faitsHote.end(), autres.faitsHote.begin(), autres.faitsHote.end());
+    etatsHote.insert(etatsHote.end(), autres.etatsHote.begin(), autres.etatsHote.end());
 }
 
 Nouvelles Session::prendreNouvelles() {

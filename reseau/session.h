@@ -3,7 +3,7 @@
 #include "faits.h"
 #include "gestes.h"
 #include "match.h"
-#include "message.h"
+#include "protocole.h"
 #include "pilotes.h"
 
 #include <array>
@@ -61,6 +61,12 @@ struct Nouvelles {
     std::optional<std::string> avis;
     std::optional<std::optional<std::string>> avisFixe;
     std::vector<Fait> faitsHote;
+    // A joining machine: each state of the host's it took, with the facts new in it, for a replay.
+    struct EtatHote {
+        EtatComplet etat;
+        std::vector<Fait> faits;
+    };
+    std::vector<EtatHote> etatsHote;
 
     void fixer(std::optional<std::string> texte) { avisFixe = std::move(texte); }
     void ajouter(const Nouvelles &autres);

@@ -162,13 +162,18 @@ void SessionInvite::recevoirEtat(const EtatMatch &message, Match &miroir, std::i
         envoiAttente_ = maintenant;
     }
     nouvelles_.change = nouvelles_.change || !(etatDe(miroir) == vu);
+    std::vector<Fait> nouveaux;
     for (std::size_t i = 0; i < message.faits.size(); ++i) {
         const std::uint32_t numero = message.premierFait + static_cast<std::uint32_t>(i);
         if (numero > dernierFait_) {
-            nouvelles_.faitsHote.push_back(message.faits[i]);
+            nouveaux.push_back(message.faits[i]);
             dernierFait_ = numero;
         }
     }
+    nouvelles_.faitsHote.insert(nouvelles_.faitsHote.end(), nouveaux.begin(), nouveaux.end());
+    EtatComplet hote = *etat;
+    hote.confirme = 0;
+    nouvelles_.etatsHote.push_back({hote, std::move(nouveaux)});
 }
 
 void SessionInvite::envoyerRetour(std::int64_t maintenant) {

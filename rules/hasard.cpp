@@ -16,6 +16,10 @@ void semerHasard(std::uint32_t graine) {
     etat = graine;
 }
 
+std::uint32_t etatHasard() {
+    return etat;
+}
+
 int tirerHasard() {
     // Unsigned arithmetic wraps modulo 2^32, as the generator wants.
     etat = etat * 214013u + 2531011u;
@@ -24,6 +28,10 @@ int tirerHasard() {
 
 void remplacerHorloge(horlogeSecondes horloge) {
     horlogeCourante = horloge != nullptr ? horloge : horlogeSysteme;
+}
+
+horlogeSecondes horlogeEnPlace() {
+    return horlogeCourante;
 }
 
 std::time_t secondeActuelle() {

@@ -1,4 +1,4 @@
-#include "message.h"
+#include "protocole.h"
 #include "miroir.h"
 
 #include <gtest/gtest.h>
@@ -49,14 +49,15 @@ EtatMatch unEtat() {
     return e;
 }
 
-// Where the fields of a whole state lie: the header, the state's number, how far back it is
-// measured from, the confirmation, the flags, 16 bytes of the sitting, then each well (its flags,
-// 45 bytes of cells, the piece, x, y, score, waiting garbage, pieces settled), then the facts.
-constexpr std::size_t drapeaux = 11;
-constexpr std::size_t debutPuits = 28;
+// Where the fields of that whole state lie: the header, its number (a byte), how far back it is
+// measured from, the confirmation (a byte), the flags, 16 bytes of the sitting, then each well
+// (its flags, 45 bytes of cells, the piece, x in three bytes, y in one, the score, waiting
+// garbage, pieces settled), then the facts' first number (a byte), their count and themselves.
+constexpr std::size_t drapeaux = 5;
+constexpr std::size_t debutPuits = 22;
 constexpr std::size_t piece = debutPuits + 46;
-constexpr std::size_t finPuits = debutPuits + 65;
-constexpr std::size_t faits = debutPuits + 2 * 65;
+constexpr std::size_t finPuits = debutPuits + 61;
+constexpr std::size_t faits = debutPuits + 2 * 61;
 
 struct Cas {
     std::string nom;
@@ -109,28 +110,32 @@ TEST(Message, EveryTypeRoundTripsAndAnythingElseIsRefused) {
         {"an unknown type", Accueil{}, [](Octets &o) { o[1] = 8; }},
         {"a welcome neither player nor watcher", Accueil{}, [](Octets &o) { o[2] = 2; }},
         {"an unknown reason to watch", Accueil{}, [](Octets &o) { o[3] = 3; }},
-        {"65 actions", retour, [](Octets &o) { o[10] = 65; }},
-        {"bits past the last action", retour, [](Octets &o) { o[12] |= 0x40; }},
-        {"actions numbered from 0", retour, [](Octets &o) { o[6] = o[7] = o[8] = o[9] = 0; }},
+        {"65 actions", retour, [](Octets &o) { o[4] = 65; }},
+        {"bits past the last action", retour, [](Octets &o) { o[6] |= 0x40; }},
+        {"actions numbered from 0", retour, [](Octets &o) { o[3] = 0; }},
+        {"a number in more bytes than it needs", retour, [](Octets &o) {
+             o[3] = 0x85;
+             o.insert(o.begin() + 4, 0x00);
+         }},
         {"a fifth command", DemandeSeance{}, [](Octets &o) { o[2] = 4; }},
         {"another version's answer", Retour{}, [](Octets &o) { o[0] = 1; }},
-        {"a state numbered 0", unEtat(), [](Octets &o) { o[2] = o[3] = o[4] = o[5] = 0; }},
+        {"a state numbered 0", unEtat(), [](Octets &o) { o[2] = 0; }},
         {"a whole state without its sitting", unEtat(), [](Octets &o) { o[drapeaux] &= ~1; }},
         {"a whole well without its cells", unEtat(), [](Octets &o) { o[debutPuits] &= ~2; }},
         {"a cell of code 3", unEtat(), [](Octets &o) { o[debutPuits + 5] = 0xFF; }},
         {"a piece of type 7", unEtat(), [](Octets &o) { o[piece] = 0x07; }},
         {"a fifth turn", unEtat(), [](Octets &o) { o[piece] = 0x40; }},
-        {"an anchor beyond any well's reach", unEtat(), [](Octets &o) { o[piece + 4] = 0x7F; }},
-        {"a score below zero", unEtat(), [](Octets &o) { o[piece + 12] = 0x80; }},
+        {"an anchor beyond any well's reach", unEtat(), [](Octets &o) { o[piece + 3] = 0x7F; }},
+        {"a score below zero", unEtat(), [](Octets &o) { o[piece + 8] = 0x80; }},
         {"more pieces settled than any game", unEtat(), [](Octets &o) { o[finPuits - 1] = 0x7F; }},
         {"too much garbage waiting", unEtat(), [](Octets &o) { o[finPuits - 5] = 0xFF; }},
         {"an unknown flag of the state", unEtat(), [](Octets &o) { o[drapeaux] |= 32; }},
-        {"a threshold below zero", unEtat(), [](Octets &o) { o[21] = 0x80; }},
-        {"65 facts", unEtat(), [](Octets &o) { o[faits + 4] = 65; }},
-        {"an unknown fact", unEtat(), [](Octets &o) { o[faits + 5] = 0x2E; }},
-        {"a fact of a third well", unEtat(), [](Octets &o) { o[faits + 5] = 0x38; }},
+        {"a threshold below zero", unEtat(), [](Octets &o) { o[15] = 0x80; }},
+        {"65 facts", unEtat(), [](Octets &o) { o[faits + 1] = 65; }},
+        {"an unknown fact", unEtat(), [](Octets &o) { o[faits + 2] = 0x2E; }},
+        {"a fact of a third well", unEtat(), [](Octets &o) { o[faits + 2] = 0x38; }},
         {"one row of garbage written out", unEtat(),
-         [](Octets &o) { o[faits + 7] = 1, o[faits + 8] = 0; }},
+         [](Octets &o) { o[faits + 4] = 1, o[faits + 5] = 0; }},
     };
     for (const Cas &c : refuses) {
         SCOPED_TRACE(c.nom);

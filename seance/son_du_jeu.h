@@ -5,12 +5,15 @@
 
 #include <optional>
 
-// The match's sounds: each fact played as it happens, on the game's clock. On a machine that
-// joins a match over the network, its own well's moves are felt at once, from the mirror, and
-// everything else comes with the host's state.
+// The match's sounds: each fact played as it happens, at the time the sitting last gave. On a
+// machine that joins a match over the network, its own well's moves are felt at once, from the
+// mirror, and everything else comes with the host's state. A replay jumping ahead or back plays
+// nothing meanwhile.
 class SonDuJeu final : public EcouteurMatch {
 public:
     explicit SonDuJeu(Son &son) : son_(son) {}
+    void heure(std::int64_t maintenant) { maintenant_ = maintenant; }
+    void taire(bool silence) { silence_ = silence; }
     // The mirror's own facts.
     void entendre(const Fait &fait) override;
     // The host's facts.
@@ -23,4 +26,6 @@ private:
 
     Son &son_;
     std::optional<int> predit_;
+    std::int64_t maintenant_ = 0;
+    bool silence_ = false;
 };

@@ -175,5 +175,11 @@ std::vector<std::uint8_t> encoder(const Message &message);
 // other message of another version does not.
 std::optional<Recu> decoder(const std::uint8_t *octets, std::size_t taille);
 
+// A state's fields alone, without the header: what a replay keeps of the host's states.
+class Ecrivain;
+class Lecteur;
+void ecrireEtat(Ecrivain &e, const EtatMatch &etat);
+EtatMatch lireEtat(Lecteur &l);
+
 // Whether a message travels reliably and in order.
 bool fiable(const Message &message);

@@ -1,4 +1,4 @@
-#include "message.h"
+#include "protocole.h"
 
 #include "octets.h"
 
@@ -47,6 +47,10 @@ enum ChampEtat : std::uint8_t {
 // count of rows follows.
 constexpr std::uint8_t faitAvecNombre = 64;
 
+std::uint32_t zigzag(std::int32_t v) {
+    return (static_cast<std::uint32_t>(v) << 1) ^ static_cast<std::uint32_t>(v >> 31);
+}
+
 void ecrireCases(Ecrivain &e, const Cases &c) {
     std::array<std::uint8_t, octetsCases> octets{};
     for (int i = 0; i < nbColonnes * nbLignes; ++i) {
@@ -90,10 +94,13 @@ void ecrirePuits(Ecrivain &e, const ChangementPuits &p) {
     if (p.type) {
         e.u8(static_cast<std::uint8_t>(*p.type | p.rotation.value_or(0) << 4));
     }
-    for (const std::optional<std::int32_t> &v : {p.x, p.y, p.score}) {
+    for (const std::optional<std::int32_t> &v : {p.x, p.y}) {
         if (v) {
-            e.i32(*v);
+            e.varint(zigzag(*v));
         }
+    }
+    if (p.score) {
+        e.i32(*p.score);
     }
     if (p.penalite) {
         e.u16(*p.penalite);
@@ -103,12 +110,20 @@ void ecrirePuits(Ecrivain &e, const ChangementPuits &p) {
     }
 }
 
-// A signed value within the anchor's reach, read without overflow: shifted into the unsigned
-// range, where the bounds are checked.
+// A varint no greater than `max`.
+std::uint32_t lireVarint(Lecteur &l, std::uint32_t min, std::uint32_t max) {
+    const std::uint64_t v = l.varint();
+    if (v < min || v > max) {
+        l.echouer();
+        return min;
+    }
+    return static_cast<std::uint32_t>(v);
+}
+
+// A signed value within the anchor's reach: zigzagged, so that small ones take a byte.
 std::int32_t lireAncre(Lecteur &l) {
-    const auto limite = static_cast<std::uint32_t>(ancreMax);
-    const std::uint32_t decale = l.u32() + limite;
-    return static_cast<std::int32_t>(l.borne(decale, 0, 2 * limite) - limite);
+    const std::uint32_t z = lireVarint(l, 0, 2 * static_cast<std::uint32_t>(ancreMax));
+    return static_cast<std::int32_t>(z >> 1) ^ -static_cast<std::int32_t>(z & 1);
 }
 
 ChangementPuits lirePuits(Lecteur &l, bool entier) {
@@ -144,10 +159,46 @@ ChangementPuits lirePuits(Lecteur &l, bool entier) {
     return p;
 }
 
+void ecrireRetour(Ecrivain &e, const Retour &retour) {
+    e.varint(retour.etatRecu);
+    e.varint(retour.premiere);
+    e.u8(static_cast<std::uint8_t>(retour.actions.size()));
+    std::uint8_t octet = 0;
+    for (std::size_t i = 0; i < retour.actions.size(); ++i) {
+        octet |= static_cast<std::uint8_t>(static_cast<int>(retour.actions[i]) << (2 * (i % 4)));
+        if (i % 4 == 3 || i + 1 == retour.actions.size()) {
+            e.u8(octet);
+            octet = 0;
+        }
+    }
+}
+
+Retour lireRetour(Lecteur &l) {
+    Retour retour;
+    retour.etatRecu = lireVarint(l, 0, UINT32_MAX);
+    retour.premiere = lireVarint(l, 1, UINT32_MAX);
+    const std::uint32_t n = l.borne(l.u8(), 0, actionsMax);
+    for (std::uint32_t i = 0; i < n && l.bon(); i += 4) {
+        const std::uint8_t octet = l.u8();
+        for (std::uint32_t k = 0; k < 4; ++k) {
+            const int action = octet >> (2 * k) & 3;
+            if (i + k < n) {
+                retour.actions.push_back(static_cast<Action>(action));
+            } else if (action != 0) {
+                // Bits past the last action are zero: one message, one set of bytes.
+                l.echouer();
+            }
+        }
+    }
+    return retour;
+}
+
+} // namespace
+
 void ecrireEtat(Ecrivain &e, const EtatMatch &etat) {
-    e.u32(etat.numero);
+    e.varint(etat.numero);
     e.u8(etat.recul);
-    e.u32(etat.confirme);
+    e.varint(etat.confirme);
     const bool pause = etat.seance && etat.seance->pause;
     e.u8(static_cast<std::uint8_t>((etat.seance ? etatSeance : 0) |
                                    (etat.puits[0] ? etatPuits0 : 0) |
@@ -166,7 +217,7 @@ void ecrireEtat(Ecrivain &e, const EtatMatch &etat) {
         }
     }
     if (!etat.faits.empty()) {
-        e.u32(etat.premierFait);
+        e.varint(etat.premierFait);
         e.u8(static_cast<std::uint8_t>(etat.faits.size()));
         for (const Fait &fait : etat.faits) {
             const bool nombre = fait.nombre != 1;
@@ -181,9 +232,9 @@ void ecrireEtat(Ecrivain &e, const EtatMatch &etat) {
 
 EtatMatch lireEtat(Lecteur &l) {
     EtatMatch etat;
-    etat.numero = l.borne(l.u32(), 1, UINT32_MAX);
+    etat.numero = lireVarint(l, 1, UINT32_MAX);
     etat.recul = l.u8();
-    etat.confirme = l.u32();
+    etat.confirme = lireVarint(l, 0, UINT32_MAX);
     const std::uint8_t champs = static_cast<std::uint8_t>(l.borne(l.u8(), 0, 31));
     const bool entier = etat.recul == 0;
     if ((champs & etatSeance) != 0) {
@@ -206,7 +257,7 @@ EtatMatch lireEtat(Lecteur &l) {
         }
     }
     if ((champs & etatFaits) != 0) {
-        etat.premierFait = l.u32();
+        etat.premierFait = lireVarint(l, 0, UINT32_MAX);
         const std::uint32_t faits = l.borne(l.u8(), 1, faitsMax);
         for (std::uint32_t n = 0; n < faits && l.bon(); ++n) {
             const std::uint8_t octet = l.u8();
@@ -224,42 +275,6 @@ EtatMatch lireEtat(Lecteur &l) {
     }
     return etat;
 }
-
-void ecrireRetour(Ecrivain &e, const Retour &retour) {
-    e.u32(retour.etatRecu);
-    e.u32(retour.premiere);
-    e.u8(static_cast<std::uint8_t>(retour.actions.size()));
-    std::uint8_t octet = 0;
-    for (std::size_t i = 0; i < retour.actions.size(); ++i) {
-        octet |= static_cast<std::uint8_t>(static_cast<int>(retour.actions[i]) << (2 * (i % 4)));
-        if (i % 4 == 3 || i + 1 == retour.actions.size()) {
-            e.u8(octet);
-            octet = 0;
-        }
-    }
-}
-
-Retour lireRetour(Lecteur &l) {
-    Retour retour;
-    retour.etatRecu = l.u32();
-    retour.premiere = l.borne(l.u32(), 1, UINT32_MAX);
-    const std::uint32_t n = l.borne(l.u8(), 0, actionsMax);
-    for (std::uint32_t i = 0; i < n && l.bon(); i += 4) {
-        const std::uint8_t octet = l.u8();
-        for (std::uint32_t k = 0; k < 4; ++k) {
-            const int action = octet >> (2 * k) & 3;
-            if (i + k < n) {
-                retour.actions.push_back(static_cast<Action>(action));
-            } else if (action != 0) {
-                // Bits past the last action are zero: one message, one set of bytes.
-                l.echouer();
-            }
-        }
-    }
-    return retour;
-}
-
-} // namespace
 
 bool ClichePartie::operator==(const ClichePartie &autre) const {
     return cases == autre.cases && type == autre.type && rotation == autre.rotation &&

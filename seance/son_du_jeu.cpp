@@ -1,7 +1,5 @@
 #include "son_du_jeu.h"
 
-#include "horloge.h"
-
 bool SonDuJeu::mouvementPredit(const Fait &fait) const {
     const bool mouvement = fait.quoi == Evenement::deplacement ||
                            fait.quoi == Evenement::rotation ||
@@ -10,13 +8,13 @@ bool SonDuJeu::mouvementPredit(const Fait &fait) const {
 }
 
 void SonDuJeu::entendre(const Fait &fait) {
-    if (!predit_ || mouvementPredit(fait)) {
-        son_.jouer(fait, maintenant());
+    if (!silence_ && (!predit_ || mouvementPredit(fait))) {
+        son_.jouer(fait, maintenant_);
     }
 }
 
 void SonDuJeu::entendreHote(const Fait &fait) {
-    if (!mouvementPredit(fait)) {
-        son_.jouer(fait, maintenant());
+    if (!silence_ && !mouvementPredit(fait)) {
+        son_.jouer(fait, maintenant_);
     }
 }

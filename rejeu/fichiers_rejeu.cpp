@@ -1,0 +1,85 @@
+#include "fichiers_rejeu.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+std::optional<fs::path> dossierRejeux() {
+    const char *xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg != nullptr && *xdg == '/') {
+        return fs::path(xdg) / "cubefall" / "replays";
+    }
+    const char *home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') {
+        const passwd *compte = ::getpwuid(::getuid());
+        home = compte != nullptr ? compte->pw_dir : nullptr;
+    }
+    if (home == nullptr || *home == '\0') {
+        return std::nullopt;
+    }
+    return fs::path(home) / ".local" / "share" / "cubefall" / "replays";
+}
+
+fs::path nomRejeu(const fs::path &dossier, std::time_t debut) {
+    std::tm local{};
+    localtime_r(&debut, &local);
+    char date[32];
+    std::strftime(date, sizeof date, "%Y-%m-%d %H-%M-%S", &local);
+    fs::path chemin = dossier / (std::string(date) + extensionRejeu);
+    std::error_code erreur;
+    for (int n = 2; fs::exists(chemin, erreur); ++n) {
+        chemin = dossier / (std::string(date) + "-" + std::to_string(n) + extensionRejeu);
+    }
+    return chemin;
+}
+
+void elaguerRejeux(const fs::path &dossier, std::size_t garder) {
+    std::vector<fs::path> rejeux;
+    std::error_code erreur;
+    for (const fs::directory_entry &entree : fs::directory_iterator(dossier, erreur)) {
+        const std::string nom = entree.path().filename().string();
+        // Ours alone: a date first, then our extension.
+        if (entree.is_regular_file(erreur) && nom.size() > 19 && std::isdigit(nom[0]) != 0 &&
+            entree.path().extension() == extensionRejeu) {
+            rejeux.push_back(entree.path());
+        }
+    }
+    if (rejeux.size() <= garder) {
+        return;
+    }
+    std::sort(rejeux.begin(), rejeux.end());
+    for (std::size_t i = 0; i + garder < rejeux.size(); ++i) {
+        fs::remove(rejeux[i], erreur);
+    }
+}
+
+LectureRejeu lireFichierRejeu(const fs::path &chemin) {
+    LectureRejeu lecture;
+    std::FILE *f = std::fopen(chemin.c_str(), "rb");
+    if (f == nullptr) {
+        lecture.erreur = std::strerror(errno);
+        return lecture;
+    }
+    std::vector<std::uint8_t> octets;
+    std::uint8_t tampon[65536];
+    std::size_t lus;
+    while ((lus = std::fread(tampon, 1, sizeof tampon, f)) > 0 &&
+           octets.size() <= tailleRejeuMax) {
+        octets.insert(octets.end(), tampon, tampon + lus);
+    }
+    const bool echec = std::ferror(f) != 0;
+    const int numero = errno;
+    std::fclose(f);
+    if (echec) {
+        lecture.erreur = std::strerror(numero);
+        return lecture;
+    }
+    return lireRejeu(octets.data(), octets.size());
+}
