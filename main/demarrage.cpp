@@ -4,13 +4,13 @@
 #include "dib.h"
 #include "dossiers_donnees.h"
 #include "evenements.h"
+#include "fichiers_rejeu.h"
 #include "horloge.h"
 #include "jeu.h"
 #include "ligne_commande.h"
 #include "minuterie.h"
 #include "projection.h"
 #include "reglages_du_jeu.h"
-#include "fichiers_rejeu.h"
 #include "reveils_glut.h"
 #include "textures.h"
 
@@ -135,13 +135,13 @@ int demarrer(int argc, char **argv) {
     // For the CPU benchmark only: a frame every interval whatever happens, as the game once did.
     glutIdleFunc(afficherImage);
 #endif
+    repondre(j.seance.demarrer(depart, std::move(reseau), std::move(rejeu), maintenant()));
     glutTimerFunc(1000, minuterie, 0);
     glutKeyboardFunc(toucheGlut);
     glutKeyboardUpFunc(toucheRelacheeGlut);
     glutSpecialFunc(toucheSpecialeGlut);
     glutSpecialUpFunc(toucheSpecialeRelacheeGlut);
     glutWindowStatusFunc(etatFenetre);
-    repondre(j.seance.demarrer(depart, std::move(reseau), std::move(rejeu), maintenant()));
     glutMainLoop();
     return 0;
 }

@@ -42,6 +42,11 @@ void Match::ecouter(EcouteurMatch &ecouteur) {
     }
 }
 
+void Match::oublier(EcouteurMatch &ecouteur) {
+    ecouteurs_.erase(std::remove(ecouteurs_.begin(), ecouteurs_.end(), &ecouteur),
+                     ecouteurs_.end());
+}
+
 void Match::signaler(const Fait &fait) {
     for (EcouteurMatch *ecouteur : ecouteurs_) {
         ecouteur->entendre(fait);

@@ -49,6 +49,7 @@ public:
     int seuil(int puits) const { return *seuils_[puits]; }
 
     void ecouter(EcouteurMatch &ecouteur);
+    void oublier(EcouteurMatch &ecouteur);
     void ecouterEntrees(EcouteurEntrees *ecouteur) { entrees_ = ecouteur; }
     // A match a replay drives: the computer does not play it, nor does the next match of a game
     // playing itself begin by itself; every action comes from the replay.

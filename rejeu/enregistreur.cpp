@@ -57,9 +57,8 @@ std::string Enregistreur::prendreErreur() {
 
 void Enregistreur::ecrireOctets(const std::vector<std::uint8_t> &octets) {
     octets_.insert(octets_.end(), octets.begin(), octets.end());
-    if (flux_ != nullptr &&
-        (std::fwrite(octets.data(), 1, octets.size(), flux_) != octets.size() ||
-         std::fflush(flux_) != 0)) {
+    if (flux_ != nullptr && (std::fwrite(octets.data(), 1, octets.size(), flux_) != octets.size() ||
+                             std::fflush(flux_) != 0)) {
         erreur_ = fichier_->string() + ": " + std::strerror(errno);
         std::fclose(flux_);
         flux_ = nullptr;
@@ -142,6 +141,7 @@ void Enregistreur::arreter() {
     fermer();
     if (match_ != nullptr) {
         match_->ecouterEntrees(nullptr);
+        match_->oublier(*this);
         match_ = nullptr;
         remplacerHorloge(precedente_);
     }
@@ -175,8 +175,8 @@ void Enregistreur::pilote(int puits, const Pilote &pilote) {
     ecrire(t);
 }
 
-// The old match's file is closed before the new pieces are drawn: they stand in the new one's start,
-// with the generator as they leave it.
+// The old match's file is closed before the new pieces are drawn: they stand in the new one's
+// start, with the generator as they leave it.
 void Enregistreur::finMatch() {
     fermer();
     sorte_.reset();
@@ -197,7 +197,8 @@ void Enregistreur::nouveauMatch() {
 }
 
 void Enregistreur::entendre(const Fait &fait) {
-    if (flux_ != nullptr && (fait.quoi == Evenement::victoire || fait.quoi == Evenement::debordement)) {
+    if (flux_ != nullptr &&
+        (fait.quoi == Evenement::victoire || fait.quoi == Evenement::debordement)) {
         std::fflush(flux_);
         ::fsync(::fileno(flux_));
     }

@@ -94,29 +94,36 @@ std::vector<fakegl::Call> debutAttendu() {
 
 std::vector<fakegl::Call> finAttendue() {
     return {
-        // The settings: the keyboard's map for the keys, then who plays each well from now.
+        // The keyboard's map for the keys, then the desktop's repeat.
         {"glXGetCurrentDisplay", {}, ""},
-        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
-        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
+        {"glXGetCurrentDisplay", {}, ""},
+        {"glXGetCurrentDrawable", {}, ""},
+        {"glutIgnoreKeyRepeat", {1}, ""},
         {"glEnable", {GL_TEXTURE_2D}, ""},
         {"glPolygonMode", {GL_FRONT, GL_FILL}, ""},
         {"glEnable", {GL_CULL_FACE}, ""},
         {"glutReshapeFunc", {}, ""},
         {"glutDisplayFunc", {}, ""},
+        // The sitting starts, and arms its first wake-up (left out: the sitting's wake-ups are
+        // the one game's, armed once over the cases), then the heartbeat.
+        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
+        {"glutGet", {GLUT_ELAPSED_TIME}, ""},
         {"glutTimerFunc", {1000, 0}, ""},
         {"glutKeyboardFunc", {}, ""},
         {"glutKeyboardUpFunc", {}, ""},
         {"glutSpecialFunc", {}, ""},
         {"glutSpecialUpFunc", {}, ""},
         {"glutWindowStatusFunc", {}, ""},
-        {"glXGetCurrentDisplay", {}, ""},
-        {"glXGetCurrentDrawable", {}, ""},
-        {"glutIgnoreKeyRepeat", {1}, ""},
         {"glutMainLoop", {}, ""},
     };
 }
 
-void comparer(const std::vector<fakegl::Call> &obtenus, const std::vector<fakegl::Call> &attendus) {
+void comparer(std::vector<fakegl::Call> obtenus, const std::vector<fakegl::Call> &attendus) {
+    obtenus.erase(std::remove_if(obtenus.begin(), obtenus.end(),
+                                 [](const fakegl::Call &c) {
+                                     return c.name == "glutTimerFunc" && c.args.at(1) != 0;
+                                 }),
+                  obtenus.end());
     ASSERT_EQ(obtenus.size(), attendus.size());
     for (std::size_t i = 0; i < attendus.size(); ++i) {
         EXPECT_EQ(obtenus[i].name, attendus[i].name) << i;
@@ -345,7 +352,7 @@ TEST_F(Demarrage, LaLigneDeCommande) {
         }
         argv.push_back(nullptr);
         for (int puits = 0; puits < 2; ++puits) {
-            jeu().match.choisirPilote(puits, Pilote{}, 0);
+            jeu().seance.match().choisirPilote(puits, Pilote{}, 0);
         }
         jeu().son.couper(false);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -376,9 +383,9 @@ TEST_F(Demarrage, LaLigneDeCommande) {
         const bool plein = fakegl::count("glutPositionWindow") == 1;
         const bool muet = jeu().son.coupe();
         ASSERT_EQ(fakegl::callsNamed("glutInit").size(), 1u);
-        EXPECT_EQ(fakegl::callsNamed("glutInit")[0].text + "; " + jeu().match.nomPilote(0) + "; " +
-                      jeu().match.nomPilote(1) + (plein ? "; full screen" : "") +
-                      (muet ? "; mute" : ""),
+        EXPECT_EQ(fakegl::callsNamed("glutInit")[0].text + "; " +
+                      jeu().seance.match().nomPilote(0) + "; " + jeu().seance.match().nomPilote(1) +
+                      (plein ? "; full screen" : "") + (muet ? "; mute" : ""),
                   c.attendu);
         if (plein) {
             toucheSpecialeGlut(GLUT_KEY_F11, 0, 0); // back to the window, for the next case
@@ -386,11 +393,13 @@ TEST_F(Demarrage, LaLigneDeCommande) {
     }
     // F6's field pauses the match while the address is typed, and the pause stays after it.
     toucheSpecialeGlut(GLUT_KEY_F6, 0, 0);
-    EXPECT_TRUE(jeu().champ.ouvert());
-    EXPECT_TRUE(jeu().match.enPause());
+    EXPECT_TRUE(jeu().seance.saisie().has_value());
+    EXPECT_TRUE(jeu().seance.match().enPause());
     toucheGlut(27, 0, 0);
-    EXPECT_FALSE(jeu().champ.ouvert());
-    EXPECT_TRUE(jeu().match.enPause());
+    EXPECT_FALSE(jeu().seance.saisie().has_value());
+    EXPECT_TRUE(jeu().seance.match().enPause());
+    toucheGlut('p', 0, 0);
+    EXPECT_FALSE(jeu().seance.match().enPause());
 }
 
 } // namespace

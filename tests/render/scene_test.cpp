@@ -131,7 +131,7 @@ std::vector<fakegl::Call> imageAttendue(const std::vector<double> &relectures,
     fakegl::reset();
     if (duJeu) {
         dessinerSurimpression(ecran->vue, ecran->match,
-                              {ecran->liaisons, false, std::nullopt, std::nullopt});
+                              {ecran->liaisons, false, std::nullopt, std::nullopt, std::nullopt});
     }
     const std::vector<fakegl::Call> surimpression = fakegl::calls();
 
@@ -409,9 +409,12 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         ecran->redimensionner(largeur, hauteur);
         ecran->match.basculerPause();
         fakegl::reset();
-        // The pause panel, then the field, which stands alone.
-        dessinerSurimpression(ecran->vue, ecran->match, {ecran->liaisons, false, avis, {}});
-        dessinerSurimpression(ecran->vue, ecran->match, {ecran->liaisons, false, avis, adresse});
+        // The pause panel and a replay's line, then the field, which stands alone.
+        dessinerSurimpression(
+            ecran->vue, ecran->match,
+            {ecran->liaisons, false, avis, {}, "Replay 12:34 / 56:07 \u00B7 paused"});
+        dessinerSurimpression(ecran->vue, ecran->match,
+                              {ecran->liaisons, false, avis, adresse, {}});
         const std::vector<fakegl::Call> appels = fakegl::calls();
         const std::vector<double> boite = fakegl::callsNamed("glOrtho").at(0).args;
         int textes = 0;
