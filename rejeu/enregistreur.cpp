@@ -22,12 +22,8 @@ Trace trace(Trace::Sorte sorte) {
 
 } // namespace
 
-Enregistreur::Enregistreur(std::optional<std::filesystem::path> dossier, std::size_t garder,
-                           horlogeSecondes horloge)
-    : dossier_(std::move(dossier)), garder_(garder), horloge_(horloge),
-      precedente_(horlogeEnPlace()) {
-    actif = this;
-}
+Enregistreur::Enregistreur(std::optional<std::filesystem::path> dossier, std::size_t garder)
+    : dossier_(std::move(dossier)), garder_(garder) {}
 
 Enregistreur::~Enregistreur() {
     arreter();
@@ -37,7 +33,7 @@ Enregistreur::~Enregistreur() {
 }
 
 std::time_t Enregistreur::lireHorloge() {
-    const horlogeSecondes source = actif != nullptr ? actif->horloge_ : nullptr;
+    const horlogeSecondes source = actif != nullptr ? actif->precedente_ : nullptr;
     const std::time_t seconde = source != nullptr ? source() : std::time(nullptr);
     if (actif != nullptr && actif->sorte_ == SorteRejeu::entrees) {
         Trace t = trace(Trace::Sorte::tirage);

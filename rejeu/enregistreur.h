@@ -20,10 +20,8 @@
 class Enregistreur final : public EcouteurEntrees, public EcouteurMatch {
 public:
     // `dossier`: where the files go (none: kept in memory only); `garder`: how many of the newest
-    // stay there. `horloge`: the clock new pieces are drawn from (the calendar's by default), read
-    // through this recorder while it follows a match.
-    Enregistreur(std::optional<std::filesystem::path> dossier, std::size_t garder,
-                 horlogeSecondes horloge = nullptr);
+    // stay there. While it follows a match, new pieces read the clock in place through it.
+    Enregistreur(std::optional<std::filesystem::path> dossier, std::size_t garder);
     ~Enregistreur();
     Enregistreur(const Enregistreur &) = delete;
     Enregistreur &operator=(const Enregistreur &) = delete;
@@ -65,8 +63,7 @@ private:
 
     std::optional<std::filesystem::path> dossier_;
     std::size_t garder_;
-    horlogeSecondes horloge_;
-    horlogeSecondes precedente_;
+    horlogeSecondes precedente_ = nullptr;
     Match *match_ = nullptr;
     EcritureRejeu ecriture_;
     std::optional<SorteRejeu> sorte_;

@@ -1,6 +1,7 @@
 #include "fichiers_rejeu.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -34,8 +35,11 @@ fs::path nomRejeu(const fs::path &dossier, std::time_t debut) {
     std::strftime(date, sizeof date, "%Y-%m-%d %H-%M-%S", &local);
     fs::path chemin = dossier / (std::string(date) + extensionRejeu);
     std::error_code erreur;
+    // "_002" sorts after the bare name, as it comes after it.
     for (int n = 2; fs::exists(chemin, erreur); ++n) {
-        chemin = dossier / (std::string(date) + "-" + std::to_string(n) + extensionRejeu);
+        char suite[16];
+        std::snprintf(suite, sizeof suite, "_%03d", n);
+        chemin = dossier / (std::string(date) + suite + extensionRejeu);
     }
     return chemin;
 }
@@ -46,7 +50,8 @@ void elaguerRejeux(const fs::path &dossier, std::size_t garder) {
     for (const fs::directory_entry &entree : fs::directory_iterator(dossier, erreur)) {
         const std::string nom = entree.path().filename().string();
         // Ours alone: a date first, then our extension.
-        if (entree.is_regular_file(erreur) && nom.size() > 19 && std::isdigit(nom[0]) != 0 &&
+        if (entree.is_regular_file(erreur) && nom.size() > 19 &&
+            std::isdigit(static_cast<unsigned char>(nom[0])) != 0 &&
             entree.path().extension() == extensionRejeu) {
             rejeux.push_back(entree.path());
         }
@@ -70,8 +75,7 @@ LectureRejeu lireFichierRejeu(const fs::path &chemin) {
     std::vector<std::uint8_t> octets;
     std::uint8_t tampon[65536];
     std::size_t lus;
-    while ((lus = std::fread(tampon, 1, sizeof tampon, f)) > 0 &&
-           octets.size() <= tailleRejeuMax) {
+    while ((lus = std::fread(tampon, 1, sizeof tampon, f)) > 0 && octets.size() <= tailleRejeuMax) {
         octets.insert(octets.end(), tampon, tampon + lus);
     }
     const bool echec = std::ferror(f) != 0;

@@ -13,7 +13,8 @@
 std::optional<std::filesystem::path> dossierRejeux();
 
 // A new replay's name, from when its match began (local time): "2026-12-09 14-03-27", with
-// "-2", "-3" ... after it when that name is taken in the folder.
+// "_002", "_003" ... after it when that name is taken in the folder, so that names sort as the
+// matches began.
 std::filesystem::path nomRejeu(const std::filesystem::path &dossier, std::time_t debut);
 
 // Removes the oldest replays of the folder (by name, as they are named by date) so that `garder`

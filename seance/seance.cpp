@@ -222,6 +222,7 @@ void Seance::revoir() {
     LectureRejeu lecture =
         lireRejeu(enregistreur_->octets().data(), enregistreur_->octets().size());
     if (!lecture.rejeu) {
+        dire("The match cannot be watched again: " + lecture.erreur, dureeAvisReseau);
         return;
     }
     enregistreur_->arreter();

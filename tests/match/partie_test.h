@@ -1,9 +1,7 @@
 #pragma once
 
 #include "clavier.h"
-#include "clavier_jeu.h"
 #include "deroulement.h"
-#include "gestes.h"
 #include "hasard.h"
 #include "joueurs.h"
 #include "match.h"
@@ -93,29 +91,3 @@ template <typename Changement> void modifier(partie &joueur, Changement changeme
     changement(t);
     joueur = t;
 }
-
-// A match of its own with a keyboard: the keys as GLUT reports them, the sitting's gestures carried
-// out on the match, the machine's own (l, m, F11) kept for the test to read; l sways the camera
-// unless the match is paused, as in the game.
-struct SeanceDeTest : MatchDeTest {
-    ClavierJeu clavier{match};
-    std::vector<Geste> autres;
-    bool balancement = false;
-
-    void enfoncer(Touche touche, Instant t = 0) {
-        if (const std::optional<Geste> geste = clavier.enfoncer(touche, t)) {
-            if (!appliquerGeste(match, *geste, t)) {
-                autres.push_back(*geste);
-                balancement ^= *geste == Geste::balancement && !match.enPause();
-            }
-        }
-    }
-    void relacher(Touche touche) { clavier.relacher(touche); }
-    // A tap: pressed, then released.
-    void appuyer(Touche touche, Instant t = 0) {
-        enfoncer(touche, t);
-        relacher(touche);
-    }
-    void appuyer(unsigned char touche) { appuyer(Touche{false, touche}); }
-    void appuyerSpeciale(int touche) { appuyer(Touche{true, touche}); }
-};

@@ -130,6 +130,9 @@ void Machines::servir() {
 
 void Machines::attendre(Instant duree) {
     for (const Instant fin = t + duree; t < fin; ++t) {
+        if (tic) {
+            tic(t);
+        }
         for (auto d = departs_.begin(); d != departs_.end();) {
             if (d->first <= t) {
                 sessionHote.deconnexion(d->second, t, hote.match);

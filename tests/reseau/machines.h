@@ -6,6 +6,7 @@
 #include "partie_test.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <random>
 #include <vector>
@@ -29,6 +30,8 @@ public:
 
     MatchDeTest hote;
     SessionHote sessionHote{portParDefaut, {}};
+    // Told each millisecond as it begins (a recorder keeps time with it).
+    std::function<void(Instant)> tic;
     std::vector<std::unique_ptr<Invite>> invites;
     Instant t = 0;
 

@@ -1,4 +1,4 @@
-#include "partie_test.h"
+#include "seance_de_test.h"
 
 #include "codes_touches.h"
 #include "faits.h"
@@ -127,7 +127,7 @@ TEST(Faits, WhatTheMatchReports) {
              s.match.mettreEnPause();
              o.entendus.clear();
              s.appuyer('m');
-             EXPECT_EQ(s.autres, std::vector<Geste>{Geste::son});
+             EXPECT_FALSE(s.seance.choixActuels().son);
          },
          {}},
         {"a new match makes no sound of its own",

@@ -1,4 +1,4 @@
-#include "partie_test.h"
+#include "seance_de_test.h"
 
 #include "codes_touches.h"
 #include "pilotes.h"
@@ -35,7 +35,7 @@ void perdre(partie &joueur) {
 void lierQ(SeanceDeTest &s) {
     Liaisons liaisons;
     liaisons.lier(0, Action::gauche, {Touche{false, 'q'}, "q"});
-    s.clavier.lier(liaisons);
+    s.lier(liaisons);
 }
 
 void plusieursFois(int n, const std::function<void()> &f) {

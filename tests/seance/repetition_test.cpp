@@ -1,4 +1,4 @@
-#include "partie_test.h"
+#include "seance_de_test.h"
 
 #include "codes_touches.h"
 #include "touches_liees.h"
@@ -104,7 +104,7 @@ TEST(Repetition, ChaqueToucheTenueSeRepeteSeule) {
                 s.relacher({true, p.touche});
                 break;
             case Mouvement::focusPerdu:
-                s.clavier.toutRelacher();
+                s.reveiller(p.t, true);
                 break;
             case Mouvement::horloge:
                 s.match.avancer(p.t);
@@ -114,7 +114,7 @@ TEST(Repetition, ChaqueToucheTenueSeRepeteSeule) {
             EXPECT_EQ(s.plateaux.gauche.getY(), p.y1) << "t = " << p.t;
             EXPECT_EQ(s.plateaux.droite.getX(), p.x2) << "t = " << p.t;
             EXPECT_EQ(s.plateaux.droite.getY(), p.y2) << "t = " << p.t;
-            EXPECT_EQ(s.balancement, p.balance) << "t = " << p.t;
+            EXPECT_EQ(s.balancement(), p.balance) << "t = " << p.t;
         }
     }
 }
@@ -150,7 +150,7 @@ TEST(Repetition, ReturnTabEtBackSpaceAgissentAChaqueFrappe) {
     };
     std::vector<std::string> messages;
     SeanceDeTest t;
-    t.clavier.lier(lierTouches(reglages, {"a", "d", "w", "s"}, nommer, messages));
+    t.lier(lierTouches(reglages, {"a", "d", "w", "s"}, nommer, messages));
     EXPECT_EQ(messages, (std::vector<std::string>{
                             "cubefall: a is bound twice; it stays the left well's left key",
                             "cubefall: Up is bound twice; it stays the left well's turn key"}));
