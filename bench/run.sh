@@ -33,5 +33,8 @@ echo
 echo "== Network play: a host and a joining game over loopback through a relay that delays and drops"
 build-bench/bench/bench_reseau
 echo
+echo "== Replays: bytes a minute, seeking a long match, playing back beside playing"
+build-bench/bench/bench_rejeu
+echo
 echo "== Decoding a 4096 x 4096 picture, from a file and from memory, beside stb_image and a plain copy"
 build-bench/bench/bench_decodage "$@"

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Fuzzes the bitmap decoder, the settings writer and the network's decoder for SECONDS in all (60
-# by default, shared between them), or each until it has run RUNS inputs if that comes first, and
-# fails on any finding.
+# Fuzzes the bitmap decoder, the settings writer, the network's decoder and the replays' for
+# SECONDS in all (60 by default, shared between them), or each until it has run RUNS inputs if
+# that comes first, and fails on any finding.
 # Usage: fuzz/run.sh [SECONDS [RUNS]]
 # Builds with the "fuzz" preset (clang-14), seeds the decoder's corpus with the painted pictures
 # and one small file of every form, the writer's with a few settings files, the network's with
-# one message of each kind, and keeps what each fuzzer learns in build-fuzz/corpus/NAME for the
+# one message of each kind, the replays' with a replay of each kind, and keeps what each fuzzer learns in build-fuzz/corpus/NAME for the
 # next run. Crashing inputs are left in build-fuzz/findings/.
 set -euo pipefail
 
@@ -25,10 +25,11 @@ graines=$construction/graines
 corpus=$construction/corpus
 resultats=$construction/findings
 rm -rf "$graines"
-mkdir -p "$graines/dib" "$graines/reglages" "$graines/message" "$corpus/dib" "$corpus/reglages" \
-    "$corpus/message" "$resultats"
+mkdir -p "$graines/dib" "$graines/reglages" "$graines/message" "$graines/rejeu" "$corpus/dib" \
+    "$corpus/reglages" "$corpus/message" "$corpus/rejeu" "$resultats"
 "$construction/fuzz/graines_dib" "$graines/dib"
 "$construction/fuzz/graines_message" "$graines/message"
+"$construction/fuzz/graines_rejeu" "$graines/rejeu"
 for cote in 4 8 16; do
     mkdir -p "$graines/peint$cote"
     "$construction/tools/peindre_textures" "$graines/peint$cote" "$cote"
@@ -48,7 +49,7 @@ fuzz() {
     local nom=$1
     shift
     "$construction/fuzz/fuzz_$nom" "$corpus/$nom" "$graines/$nom" \
-        -max_total_time="$((secondes / 3))" \
+        -max_total_time="$((secondes / 4))" \
         -runs="$executions" \
         -timeout=10 \
         -rss_limit_mb=2048 \
@@ -58,3 +59,4 @@ fuzz() {
 fuzz dib -dict="$racine/fuzz/dib.dict" -max_len=8192
 fuzz reglages -max_len=1024
 fuzz message -max_len=2100
+fuzz rejeu -max_len=4096

@@ -8,8 +8,6 @@
 
 #include <GL/freeglut.h>
 
-#include <cstdio>
-
 static_assert(toucheF2 == GLUT_KEY_F2 && toucheF3 == GLUT_KEY_F3 && toucheF4 == GLUT_KEY_F4 &&
                   toucheF5 == GLUT_KEY_F5 && toucheF6 == GLUT_KEY_F6 && toucheF7 == GLUT_KEY_F7 &&
                   toucheF8 == GLUT_KEY_F8 && toucheF9 == GLUT_KEY_F9 && toucheF10 == GLUT_KEY_F10 &&
@@ -18,29 +16,6 @@ static_assert(toucheF2 == GLUT_KEY_F2 && toucheF3 == GLUT_KEY_F3 && toucheF4 == 
                   toucheHaut == GLUT_KEY_UP && toucheDroite == GLUT_KEY_RIGHT &&
                   toucheBas == GLUT_KEY_DOWN,
               "the match's key codes are GLUT's");
-
-void repondre(const Seance::Reponse &reponse) {
-    Jeu &j = jeu();
-    if (reponse.pleinEcran) {
-        j.pleinEcran.basculer();
-    }
-    for (const Changement &changement : reponse.reglages) {
-        const std::string echec = j.reglages.ecrire(changement);
-        if (!echec.empty()) {
-            std::fprintf(stderr, "cubefall: the settings could not be saved: %s\n", echec.c_str());
-        }
-    }
-    for (const std::string &message : reponse.messages) {
-        std::fprintf(stderr, "%s\n", message.c_str());
-    }
-    // Killed in the ordinary way during a network match, the game tells the other machine first.
-    static bool signauxEcoutes = false;
-    if (j.seance.enReseau() && !signauxEcoutes) {
-        ecouterSignaux();
-        signauxEcoutes = true;
-    }
-    planifier();
-}
 
 void toucheGlut(unsigned char touche, int, int) {
     repondre(jeu().seance.enfoncer({false, touche}, maintenant()));

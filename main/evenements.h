@@ -1,7 +1,5 @@
 #pragma once
 
-#include "seance.h"
-
 // GLUT's keyboard and window callbacks: each event handed to the sitting, with the time, and its
 // answer carried out.
 void toucheGlut(unsigned char touche, int x, int y);
@@ -10,7 +8,3 @@ void toucheSpecialeGlut(int touche, int x, int y);
 void toucheSpecialeRelacheeGlut(int touche, int x, int y);
 void etatFenetre(int etat);
 void redimensionnerFenetre(int largeur, int hauteur);
-
-// What the sitting asked: full screen switched, settings written, lines on standard error; then
-// the next frame or wake-up armed.
-void repondre(const Seance::Reponse &reponse);

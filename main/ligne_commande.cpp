@@ -70,7 +70,7 @@ constexpr Usage usages[] = {
     {"    --mute", "start with the sound off"},
     {"    --host[=PORT]", "host a match over the network, on PORT (7800 by default)"},
     {"    --join=HOST[:PORT]", "join the match hosted at HOST (a name or an IPv4 address)"},
-    {"    --replay=FILE", "watch a replay (every match is kept as one: see the manual page)"},
+    {"    --replay=FILE", "watch a replay, as REPLAY alone does (every match is kept as one)"},
     {"-geometry WxH+X+Y", "the window's size and place (GLUT)"},
     {"-display DISPLAY", "the X display to open (GLUT)"},
     {"-iconic", "start iconified (GLUT)"},
@@ -193,6 +193,10 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
             return echec(lue, "unrecognized option '" + std::string(dite) + "'");
         }
     }
+    // One argument beside the options: a replay, as a file manager opens it.
+    if (optind + 1 == nombre && !lue.rejeu) {
+        lue.rejeu = arguments[optind++];
+    }
     if (optind < nombre) {
         return echec(lue, "unexpected argument '" + std::string(arguments[optind]) + "'");
     }
@@ -206,7 +210,7 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
 }
 
 std::string texteAide(const Liaisons &liaisons) {
-    std::string texte = "Usage: cubefall [OPTION]...\n"
+    std::string texte = "Usage: cubefall [OPTION]... [REPLAY]\n"
                         "Two players, two wells, falling cubes: full rows vanish and send garbage "
                         "to the other well.\n\nOptions:\n";
     for (const Usage &u : usages) {

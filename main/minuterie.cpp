@@ -1,8 +1,8 @@
 #include "minuterie.h"
 
-#include "evenements.h"
 #include "horloge.h"
 #include "jeu.h"
+#include "reveils_glut.h"
 
 #include <GL/freeglut.h>
 

@@ -1,7 +1,6 @@
 #include "reveils_glut.h"
 
 #include "cadence.h"
-#include "evenements.h"
 #include "horloge.h"
 #include "jeu.h"
 #include "scene.h"
@@ -10,6 +9,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -30,6 +30,29 @@ void reveiller(int jeton) {
 }
 
 } // namespace
+
+void repondre(const Seance::Reponse &reponse) {
+    Jeu &j = jeu();
+    if (reponse.pleinEcran) {
+        j.pleinEcran.basculer();
+    }
+    for (const Changement &changement : reponse.reglages) {
+        const std::string echec = j.reglages.ecrire(changement);
+        if (!echec.empty()) {
+            std::fprintf(stderr, "cubefall: the settings could not be saved: %s\n", echec.c_str());
+        }
+    }
+    for (const std::string &message : reponse.messages) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+    }
+    // Killed in the ordinary way during a network match, the game tells the other machine first.
+    static bool signauxEcoutes = false;
+    if (j.seance.enReseau() && !signauxEcoutes) {
+        ecouterSignaux();
+        signauxEcoutes = true;
+    }
+    planifier();
+}
 
 void ecouterSignaux() {
     struct sigaction action {};
@@ -57,7 +80,7 @@ void afficherImage() {
     Jeu &j = jeu();
     Seance &s = j.seance;
     s.imageDessinee();
-    dessinerImage({s.vue(), s.match(), s.liaisons(), j.copieSol, s.avis(), s.unJoueur(),
-                   s.saisie(), s.etiquetteRejeu()});
+    dessinerImage({s.vue(), s.match(), s.liaisons(), j.copieSol, s.avis(), s.unJoueur(), s.saisie(),
+                   s.etiquetteRejeu()});
     planifier();
 }

@@ -4,6 +4,12 @@
 // only when the picture may have changed, and a timer wakes the game when the next of everything
 // else is due.
 
+#include "seance.h"
+
+// What the sitting asked: full screen switched, settings written, lines on standard error; then
+// the next frame or wake-up armed.
+void repondre(const Seance::Reponse &reponse);
+
 // Arms what the sitting plans: a frame now, or a wake-up for whatever is due next.
 void planifier();
 

@@ -128,8 +128,7 @@ void Enregistreur::etatHote(const EtatComplet &etat, const std::vector<Fait> &fa
         return;
     }
     Trace t = trace(Trace::Sorte::etat);
-    t.etat = etat;
-    t.faits = faits;
+    t.hote = std::make_shared<const EtatHoteTrace>(EtatHoteTrace{etat, faits});
     ecrire(t);
 }
 

@@ -90,7 +90,7 @@ bool Trace::operator==(const Trace &autre) const {
     case Sorte::pilote:
         return puits == autre.puits && memesPilotes(pilote, autre.pilote);
     case Sorte::etat:
-        return etat == autre.etat && faits == autre.faits;
+        return hote && autre.hote && *hote == *autre.hote;
     case Sorte::seconde:
     case Sorte::pause:
     case Sorte::mettreEnPause:
@@ -138,11 +138,11 @@ std::vector<std::uint8_t> EcritureRejeu::trace(const Trace &trace) {
         e.u8(octetPilote(trace.pilote));
         break;
     case Trace::Sorte::etat: {
-        EtatMatch message = difference(etat_ ? &*etat_ : nullptr, trace.etat);
+        EtatMatch message = difference(etat_ ? &*etat_ : nullptr, trace.hote->etat);
         message.recul = etat_ ? 1 : 0;
-        message.faits = trace.faits;
+        message.faits = trace.hote->faits;
         ecrireEtatLong(e, message);
-        etat_ = trace.etat;
+        etat_ = trace.hote->etat;
         break;
     }
     case Trace::Sorte::action:
@@ -160,6 +160,7 @@ namespace {
 // value out of range (`horsBornes` then).
 bool lireTrace(Lecteur &l, Trace &trace, std::int64_t &seconde, EtatComplet &etat,
                bool &horsBornes) {
+    trace.hote.reset();
     const std::uint8_t tete = l.u8();
     const std::uint64_t ecart = l.varint();
     if (!l.bon()) {
@@ -174,8 +175,8 @@ bool lireTrace(Lecteur &l, Trace &trace, std::int64_t &seconde, EtatComplet &eta
     }
     trace.sorte = static_cast<Trace::Sorte>(sorte);
     trace.quand += static_cast<std::int64_t>(ecart);
-    const bool sansArgument = trace.sorte != Trace::Sorte::action &&
-                              trace.sorte != Trace::Sorte::pilote;
+    const bool sansArgument =
+        trace.sorte != Trace::Sorte::action && trace.sorte != Trace::Sorte::pilote;
     if ((sansArgument && argument != 0) || (trace.sorte == Trace::Sorte::action && argument > 7) ||
         (trace.sorte == Trace::Sorte::pilote && argument > 1)) {
         return false;
@@ -224,8 +225,7 @@ bool lireTrace(Lecteur &l, Trace &trace, std::int64_t &seconde, EtatComplet &eta
             return false;
         }
         etat = *complet;
-        trace.etat = *complet;
-        trace.faits = message->faits;
+        trace.hote = std::make_shared<const EtatHoteTrace>(EtatHoteTrace{*complet, message->faits});
         return true;
     }
     case Trace::Sorte::seconde:

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "protocole.h"
 #include "pilotes.h"
+#include "protocole.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,15 @@ struct DebutRejeu {
     bool operator==(const DebutRejeu &autre) const;
 };
 
+// The host's state in a joining machine's replay, with the facts new in it.
+struct EtatHoteTrace {
+    EtatComplet etat;
+    std::vector<Fait> faits;
+    bool operator==(const EtatHoteTrace &autre) const {
+        return etat == autre.etat && faits == autre.faits;
+    }
+};
+
 struct Trace {
     enum class Sorte : std::uint8_t {
         tirage = 1, // a new piece drew its shape from the clock's second
@@ -51,8 +61,8 @@ struct Trace {
     Action action = Action::gauche;
     std::int64_t seconde = 0; // tirage
     Pilote pilote;
-    EtatComplet etat;
-    std::vector<Fait> faits;
+    // A trace stays small: the state, when there is one, is shared.
+    std::shared_ptr<const EtatHoteTrace> hote;
     bool operator==(const Trace &autre) const;
 };
 

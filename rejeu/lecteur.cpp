@@ -99,8 +99,8 @@ void Lecteur::jouer(const Trace &trace) {
         match_.choisirPilote(trace.puits, trace.pilote, trace.quand);
         break;
     case Trace::Sorte::etat:
-        adopter(match_, trace.etat);
-        faits_.insert(faits_.end(), trace.faits.begin(), trace.faits.end());
+        adopter(match_, trace.hote->etat);
+        faits_.insert(faits_.end(), trace.hote->faits.begin(), trace.hote->faits.end());
         break;
     }
 }

@@ -63,6 +63,12 @@ TEST_F(InstallTree, TheMenuEntryStartsTheInstalledGame) {
     EXPECT_EQ(key("Terminal"), "false");
     EXPECT_EQ(key("Icon"), "cubefall");
     EXPECT_EQ(key("Categories"), "Game;ArcadeGame;");
+    // A replay opened from a file manager plays in the game, its file named on the command line.
+    EXPECT_EQ(key("MimeType"), "application/x-cubefall-replay;");
+    EXPECT_EQ(key("Exec").substr(key("Exec").size() - 3), " %f");
+    EXPECT_NE(readFile(prefix() / "share/mime/packages/cubefall.xml")
+                  .find("<glob pattern=\"*.cubefall-replay\"/>"),
+              std::string::npos);
     // The game finds its pictures from its own place: no working folder to impose.
     EXPECT_EQ(entry->count("Path"), 0u);
 

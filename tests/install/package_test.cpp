@@ -50,6 +50,7 @@ std::set<std::string> expectedFiles() {
         "usr/games/cubefall",
         "usr/share/applications/cubefall.desktop",
         "usr/share/metainfo/cubefall.metainfo.xml",
+        "usr/share/mime/packages/cubefall.xml",
         "usr/share/man/man6/cubefall.6.gz",
         "usr/share/doc/cubefall/copyright",
         "usr/share/doc/cubefall/changelog.gz",
@@ -119,7 +120,7 @@ TEST(Package, PassesADistributionsChecksAndPlaysUnpacked) {
     const fs::path entryFile = root / "usr/share/applications/cubefall.desktop";
     const auto entry = desktop::readEntry(readFile(entryFile));
     ASSERT_TRUE(entry);
-    EXPECT_EQ(entry->count("Exec") ? entry->at("Exec") : "", "cubefall");
+    EXPECT_EQ(entry->count("Exec") ? entry->at("Exec") : "", "cubefall %f");
     EXPECT_EQ(entry->count("Path"), 0u);
 
     // What a distribution runs on a package. lintian tells its warnings and notes on standard

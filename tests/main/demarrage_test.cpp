@@ -304,7 +304,7 @@ TEST_F(Demarrage, LaLigneDeCommande) {
         std::string attendu;
     };
     for (const cas &c : {
-             cas{"--help", 0, "Usage: cubefall [OPTION]...\n"},
+             cas{"--help", 0, "Usage: cubefall [OPTION]... [REPLAY]\n"},
              cas{"--help", 0, "  -direct, -indirect      ask for a direct or an indirect"},
              cas{"--help", 0, "  -gldebug                check OpenGL"},
              cas{"--help", 0, "  -sync                   make X calls synchronous"},
@@ -322,7 +322,8 @@ TEST_F(Demarrage, LaLigneDeCommande) {
              cas{"--left", 2, "option '--left' requires an argument"},
              cas{"--mute=yes", 2, "option '--mute' doesn't allow an argument"},
              cas{"-geometry", 2, "option '-geometry' requires an argument"},
-             cas{"-- --mute", 2, "unexpected argument '--mute'"},
+             cas{"-- --mute --left", 2, "unexpected argument '--mute'"},
+             cas{"--host=7801 replay", 2, "--replay cannot be used with --host or --join"},
              cas{"--host=0", 2, "invalid port '0' for --host: a number from 1 to 65535"},
              cas{"--join=a:b:c", 2, "invalid address 'a:b:c' for --join" + adresse},
              cas{"--join=no_such", 2, "invalid address 'no_such' for --join" + adresse},

@@ -182,7 +182,7 @@ TEST(Rejeu, ANetworkMatchPlaysBackAsTheHostHadIt) {
     ASSERT_GT(lueInvite.rejeu->traces.size(), 50u);
     auto cherche = etatsHote.begin();
     for (const Trace &trace : lueInvite.rejeu->traces) {
-        cherche = std::find(cherche, etatsHote.end(), trace.etat);
+        cherche = std::find(cherche, etatsHote.end(), trace.hote->etat);
         ASSERT_NE(cherche, etatsHote.end()) << "a state the host never had, or out of order";
     }
 }
