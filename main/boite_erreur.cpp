@@ -2,6 +2,7 @@
 
 #include "boite_x11.h"
 #include "message.h"
+#include "traduction.h"
 
 #include <GL/freeglut.h>
 
@@ -123,7 +124,8 @@ void dessinerBoite() {
     glColor3f(face, face, face);
     glRecti(x + 1, y + 1, x + largeurBouton - 1, y + hauteurBouton - 1);
     glColor3f(0.1f, 0.1f, 0.1f);
-    ecrire(x + (largeurBouton - largeurTexte("OK")) / 2, y + hauteurBouton / 2 + 6, "OK");
+    const std::string ok = _("OK");
+    ecrire(x + (largeurBouton - largeurTexte(ok)) / 2, y + hauteurBouton / 2 + 6, ok);
 
     glutSwapBuffers();
 }
@@ -193,10 +195,10 @@ void montrer(const char *texte, const char *fichier, int statutSiJeuFerme) {
     if (!contenu.empty() && contenu.back() == '\n')
         contenu.pop_back();
     if (fichier)
-        contenu += std::string("\nFile: ") + fichier;
+        contenu += remplir(_("\nFile: {1}"), {fichier});
     boite = Boite{};
     boite.lignes = couperEnLignes(contenu);
-    int large = largeurTexte("OK");
+    int large = largeurTexte(_("OK"));
     for (const std::string &ligne : boite.lignes)
         large = std::max(large, largeurTexte(ligne));
     boite.largeur = std::max(largeurMin, large + 2 * marge);
@@ -219,7 +221,7 @@ void montrer(const char *texte, const char *fichier, int statutSiJeuFerme) {
 
     placer(boite.largeur, boite.hauteur);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB);
-    const int fenetre = glutCreateWindow("Error");
+    const int fenetre = glutCreateWindow(_("Error"));
     const FenetreX xBoite = fenetreXCourante();
     rattacherBoite(xBoite, xJeu);
     glutDisplayFunc(dessinerBoite);

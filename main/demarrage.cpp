@@ -13,6 +13,7 @@
 #include "reglages_du_jeu.h"
 #include "reveils_glut.h"
 #include "textures.h"
+#include "traduction.h"
 
 #include <GL/freeglut.h>
 
@@ -31,6 +32,7 @@ const char *cheminOuNul(const std::optional<std::string> &chemin) {
 } // namespace
 
 int demarrer(int argc, char **argv) {
+    initialiserTraductions(dossiersDonnees());
     // Answered before any display is opened: help and version need none.
     const LigneCommande ligne = lireLigneCommande(argc, argv);
     switch (ligne.suite) {
@@ -41,7 +43,8 @@ int demarrer(int argc, char **argv) {
         std::fputs(texteVersion().c_str(), stdout);
         return 0;
     case LigneCommande::Suite::erreur:
-        std::fprintf(stderr, "cubefall: %s\nTry 'cubefall --help'.\n", ligne.erreur.c_str());
+        std::fprintf(stderr, "cubefall: %s\n%s\n", ligne.erreur.c_str(),
+                     _("Try 'cubefall --help'."));
         return 2;
     case LigneCommande::Suite::jouer:
         break;
@@ -56,7 +59,8 @@ int demarrer(int argc, char **argv) {
         return 1;
     }
     if (ligne.rejoindre && !(reseau = TransportEnet::rejoindre(*ligne.rejoindre, erreur))) {
-        std::fprintf(stderr, "cubefall: %s for --join\nTry 'cubefall --help'.\n", erreur.c_str());
+        std::fprintf(stderr, "cubefall: %s\n%s\n", remplir(_("{1} for --join"), {erreur}).c_str(),
+                     _("Try 'cubefall --help'."));
         return 2;
     }
     // A replay that cannot be watched is said before any window opens, too.
@@ -92,10 +96,10 @@ int demarrer(int argc, char **argv) {
     const std::optional<std::string> metal = trouverFichierDonnees(nomImageMetal, dossiers);
     if (!chargerTextures(cheminOuNul(bois), cheminOuNul(metal))) {
         // Without a word the window would just flash and vanish: say where we looked.
-        const std::string texte = "No texture could be loaded: \"" + std::string(nomImageBois) +
-                                  "\" and \"" + nomImageMetal + "\" are missing from " +
-                                  nommerDossiersDonnees(dossiers) +
-                                  ", or are not pictures the game can read.";
+        const std::string texte =
+            remplir(_("No texture could be loaded: \"{1}\" and \"{2}\" are missing from {3}, or "
+                      "are not pictures the game can read."),
+                    {nomImageBois, nomImageMetal, nommerDossiersDonnees(dossiers)});
         afficherEchec(texte.c_str(), 1);
         return 1;
     }

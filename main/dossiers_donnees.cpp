@@ -1,5 +1,7 @@
 #include "dossiers_donnees.h"
 
+#include "traduction.h"
+
 #include <cstdio>
 #include <system_error>
 
@@ -42,7 +44,7 @@ std::string nommerDossiersDonnees(const std::vector<fs::path> &dossiers) {
     std::string noms;
     for (std::size_t i = 0; i < dossiers.size(); ++i) {
         if (i > 0) {
-            noms += i + 1 == dossiers.size() ? " or " : ", ";
+            noms += i + 1 == dossiers.size() ? _(" or ") : ", ";
         }
         if (!dossiers[i].empty()) {
             noms += dossiers[i].string();
@@ -50,7 +52,7 @@ std::string nommerDossiersDonnees(const std::vector<fs::path> &dossiers) {
         }
         std::error_code erreur;
         const fs::path courant = fs::current_path(erreur);
-        noms += erreur ? "the current folder" : courant.string();
+        noms += erreur ? _("the current folder") : courant.string();
     }
     return noms;
 }

@@ -1,6 +1,7 @@
 #include "noms_touches.h"
 
 #include "touches_reservees.h"
+#include "traduction.h"
 
 #include <GL/freeglut.h>
 #include <X11/Xlib.h>
@@ -68,17 +69,17 @@ std::optional<Touche> toucheDuNom(const std::string &nom) {
 std::string refusTouche(const std::string &nom) {
     const KeySym symbole = XStringToKeysym(nom.c_str());
     if (symbole == NoSymbol) {
-        return "no key is named so (X keysym names: q, semicolon, eacute, Left, F5, ...)";
+        return _("no key is named so (X keysym names: q, semicolon, eacute, Left, F5, ...)");
     }
     if (modificateur(symbole)) {
-        return "a modifier would change the other player's keys";
+        return _("a modifier would change the other player's keys");
     }
     const std::optional<Touche> touche = toucheDuNom(nom);
     if (!touche) {
-        return "the game cannot read this key";
+        return _("the game cannot read this key");
     }
     if (gesteReserve(*touche)) {
-        return "this key keeps its own meaning (" + nomsTouchesReservees() + ")";
+        return remplir(_("this key keeps its own meaning ({1})"), {nomsTouchesReservees()});
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include "horloge.h"
 #include "jeu.h"
 #include "scene.h"
+#include "traduction.h"
 
 #include <GL/freeglut.h>
 
@@ -39,7 +40,9 @@ void repondre(const Seance::Reponse &reponse) {
     for (const Changement &changement : reponse.reglages) {
         const std::string echec = j.reglages.ecrire(changement);
         if (!echec.empty()) {
-            std::fprintf(stderr, "cubefall: the settings could not be saved: %s\n", echec.c_str());
+            std::fprintf(
+                stderr, "%s\n",
+                remplir(_("cubefall: the settings could not be saved: {1}"), {echec}).c_str());
         }
     }
     for (const std::string &message : reponse.messages) {

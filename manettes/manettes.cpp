@@ -1,4 +1,5 @@
 #include "manettes.h"
+#include "traduction.h"
 
 #include <SDL.h>
 
@@ -101,12 +102,13 @@ void Manettes::signalerSansCorrespondance(int index) {
         return;
     }
     const char *nom = SDL_JoystickNameForIndex(index);
-    const std::string texte = nom != nullptr ? nom : "a joystick";
+    const std::string texte = nom != nullptr ? nom : _("a joystick");
     if (sansCorrespondance_.insert(texte).second) {
-        std::fprintf(stderr,
-                     "Pads: %s has no game controller mapping; add one to "
-                     "SDL_GAMECONTROLLERCONFIG or gamecontrollerdb.txt.\n",
-                     texte.c_str());
+        std::fprintf(stderr, "%s\n",
+                     remplir(_("Pads: {1} has no game controller mapping; add one to "
+                               "SDL_GAMECONTROLLERCONFIG or gamecontrollerdb.txt."),
+                             {texte})
+                         .c_str());
     }
 }
 
@@ -136,15 +138,19 @@ bool Manettes::ouvrir(const std::filesystem::path &dossierReglages) {
     // SDL has no window of ours to tell it the game lost the keyboard: pads play throughout.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-        std::fprintf(stderr, "Pads: none can be used (%s); the keyboard plays.\n", SDL_GetError());
+        std::fprintf(
+            stderr, "%s\n",
+            remplir(_("Pads: none can be used ({1}); the keyboard plays."), {SDL_GetError()})
+                .c_str());
         return false;
     }
     const std::filesystem::path base = dossierReglages / "gamecontrollerdb.txt";
     std::error_code erreur;
     if (!dossierReglages.empty() && std::filesystem::is_regular_file(base, erreur) &&
         SDL_GameControllerAddMappingsFromFile(base.string().c_str()) < 0) {
-        std::fprintf(stderr, "Pads: %s was not read (%s).\n", base.string().c_str(),
-                     SDL_GetError());
+        std::fprintf(
+            stderr, "%s\n",
+            remplir(_("Pads: {1} was not read ({2})."), {base.string(), SDL_GetError()}).c_str());
     }
     ouvert_ = true;
     if (std::getenv("CUBEFALL_MANETTE_VIRTUELLE") != nullptr) {

@@ -17,6 +17,11 @@ struct GroupeAide {
     std::vector<LigneAide> lignes;
 };
 
-// The left player's keys, the right player's, the keys both share, then a gamepad's buttons. In a
-// match over the network, `unJoueur`: both sets of keys play this machine's well.
+// The left player's keys, the right player's, the keys both share, a gamepad's buttons, and a
+// replay's keys, in the player's language. In a match over the network, `unJoueur`: both sets of
+// keys play this machine's well.
 std::vector<GroupeAide> aideTouches(const Liaisons &liaisons, bool unJoueur = false);
+
+// A key's X name ("Left", "Escape", "q") as the player reads it on the keyboard, in their
+// language.
+std::string nomDeTouche(const std::string &nomX);

@@ -1,4 +1,5 @@
 #include "pilotes.h"
+#include "traduction.h"
 
 Pilote piloteSuivant(Pilote p) {
     if (!p.ordinateur) {
@@ -13,7 +14,7 @@ Pilote piloteSuivant(Pilote p) {
 
 std::string nomPilote(Pilote p) {
     if (p.reseau != Pilote::Reseau::non) {
-        return p.reseau == Pilote::Reseau::ici ? "You" : "Network";
+        return p.reseau == Pilote::Reseau::ici ? _("You") : _("Network");
     }
-    return p.ordinateur ? std::string("Computer \u00B7 ") + nomNiveau(p.niveau) : "Player";
+    return p.ordinateur ? remplir(_("Computer \u00B7 {1}"), {nomNiveau(p.niveau)}) : _("Player");
 }

@@ -1,4 +1,5 @@
 #include "niveau.h"
+#include "traduction.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr ProfilNiveau profils[] = {
     {40, {100, 0, 0, 0}, true, true},
 };
 
-constexpr const char *noms[] = {"Easy", "Medium", "Hard", "Expert"};
+constexpr const char *noms[] = {N_("Easy"), N_("Medium"), N_("Hard"), N_("Expert")};
 constexpr const char *mots[] = {"easy", "medium", "hard", "expert"};
 
 } // namespace
@@ -22,7 +23,7 @@ const ProfilNiveau &profil(Niveau niveau) {
 }
 
 const char *nomNiveau(Niveau niveau) {
-    return noms[static_cast<int>(niveau)];
+    return _(noms[static_cast<int>(niveau)]);
 }
 
 const char *motNiveau(Niveau niveau) {

@@ -1,5 +1,7 @@
 #include "fichier_reglages.h"
 
+#include "traduction.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -106,7 +108,7 @@ std::string enregistrer(const fs::path &demande, const Changement &changement,
     }
     const ContenuFichier ancien = lireFichier(chemin);
     if (ancien.etat == ContenuFichier::Etat::illisible) {
-        return ancien.erreur + " (left as it is)";
+        return remplir(_("{1} (left as it is)"), {ancien.erreur});
     }
     const fs::path dossier = chemin.parent_path();
     fs::create_directories(dossier, erreur);
@@ -117,13 +119,14 @@ std::string enregistrer(const fs::path &demande, const Changement &changement,
     std::string ancienTexte = ancien.texte;
     if (ancien.etat == ContenuFichier::Etat::absent) {
         ancienTexte =
-            "# Cubefall's settings. The game writes here what is changed in play (F3, F4, m, "
-            "F11);\n# the keys are X keysym names. See man cubefall for every setting.\n";
+            _("# Cubefall's settings. The game writes here what is changed in play (F3, F4, m, "
+              "F11);\n# the keys are X keysym names. See man cubefall for every setting.\n");
     }
     const std::optional<std::string> change = mettreAJour(ancienTexte, changement);
     if (!change) {
-        return chemin.string() + ": " + changement.cle + " = " + changement.valeur +
-               " cannot be written without changing another line (left as it is)";
+        return remplir(_("{1}: {2} = {3} cannot be written without changing another line (left "
+                         "as it is)"),
+                       {chemin.string(), changement.cle, changement.valeur});
     }
     const std::string &texte = *change;
 
@@ -167,8 +170,9 @@ LectureReglages FichierReglages::lire(const VerifierTouche &verifier) {
     ecrivable_ = contenu.etat != ContenuFichier::Etat::illisible;
     if (!ecrivable_) {
         LectureReglages lecture;
-        lecture.erreurs.push_back("cubefall: " + contenu.erreur +
-                                  "; the settings are not used, and the file is not written");
+        lecture.erreurs.push_back(
+            remplir(_("cubefall: {1}; the settings are not used, and the file is not written"),
+                    {contenu.erreur}));
         return lecture;
     }
     return lireReglages(contenu.texte, chemin_->string(), verifier);

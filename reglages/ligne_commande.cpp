@@ -3,6 +3,7 @@
 #include "aide_touches.h"
 #include "fichier_reglages.h"
 #include "reglages.h"
+#include "traduction.h"
 
 #include <getopt.h>
 
@@ -61,26 +62,31 @@ struct Usage {
     const char *effet;
 };
 constexpr Usage usages[] = {
-    {"-h, --help", "show this help and exit"},
-    {"    --version", "show the version and exit"},
-    {"    --fullscreen", "start in full screen (F11 switches)"},
-    {"    --left=KIND", "who plays the left well: player, or computer[:LEVEL]"},
-    {"    --right=KIND", "who plays the right well: player, or computer[:LEVEL]"},
-    {"", "LEVEL is easy, medium (the default), hard or expert"},
-    {"    --mute", "start with the sound off"},
-    {"    --host[=PORT]", "host a match over the network, on PORT (7800 by default)"},
-    {"    --join=HOST[:PORT]", "join the match hosted at HOST (a name or an IPv4 address)"},
-    {"    --replay=FILE", "watch a replay, as REPLAY alone does (every match is kept as one)"},
-    {"-geometry WxH+X+Y", "the window's size and place (GLUT)"},
-    {"-display DISPLAY", "the X display to open (GLUT)"},
-    {"-iconic", "start iconified (GLUT)"},
-    {"-direct, -indirect", "ask for a direct or an indirect OpenGL context (GLUT)"},
-    {"-gldebug", "check OpenGL for errors after each frame (GLUT)"},
-    {"-sync", "make X calls synchronous, for debugging (GLUT)"},
+    {"-h, --help", N_("show this help and exit")},
+    {"    --version", N_("show the version and exit")},
+    {"    --fullscreen", N_("start in full screen (F11 switches)")},
+    {"    --left=KIND", N_("who plays the left well: player, or computer[:LEVEL]")},
+    {"    --right=KIND", N_("who plays the right well: player, or computer[:LEVEL]")},
+    {"", N_("LEVEL is easy, medium (the default), hard or expert")},
+    {"    --mute", N_("start with the sound off")},
+    {"    --host[=PORT]", N_("host a match over the network, on PORT (7800 by default)")},
+    {"    --join=HOST[:PORT]", N_("join the match hosted at HOST (a name or an IPv4 address)")},
+    {"    --replay=FILE", N_("watch a replay, as REPLAY alone does (every match is kept as one)")},
+    {"-geometry WxH+X+Y", N_("the window's size and place (GLUT)")},
+    {"-display DISPLAY", N_("the X display to open (GLUT)")},
+    {"-iconic", N_("start iconified (GLUT)")},
+    {"-direct, -indirect", N_("ask for a direct or an indirect OpenGL context (GLUT)")},
+    {"-gldebug", N_("check OpenGL for errors after each frame (GLUT)")},
+    {"-sync", N_("make X calls synchronous, for debugging (GLUT)")},
 };
 
+// Padded to `largeur` characters, however many bytes each takes in UTF-8.
 std::string colonne(const std::string &texte, std::size_t largeur) {
-    return texte.size() < largeur ? texte + std::string(largeur - texte.size(), ' ') : texte + ' ';
+    std::size_t caracteres = 0;
+    for (const char c : texte) {
+        caracteres += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }
+    return caracteres < largeur ? texte + std::string(largeur - caracteres, ' ') : texte + ' ';
 }
 
 LigneCommande echec(LigneCommande lue, const std::string &message) {
@@ -114,7 +120,7 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
         lue.argumentsGlut.push_back(argv[i]);
         if (glut->valeur) {
             if (i + 1 == argc) {
-                return echec(lue, "option '" + std::string(argv[i]) + "' requires an argument");
+                return echec(lue, remplir(_("option '{1}' requires an argument"), {argv[i]}));
             }
             lue.argumentsGlut.push_back(argv[++i]);
         }
@@ -147,9 +153,9 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
         case optionDroite: {
             const std::optional<Pilote> pilote = lirePilote(optarg);
             if (!pilote) {
-                return echec(lue, "invalid KIND '" + std::string(optarg) + "' for --" +
-                                      (option == optionGauche ? "left" : "right") +
-                                      ": player, computer or computer:easy|medium|hard|expert");
+                return echec(lue, remplir(_("invalid KIND '{1}' for --{2}: player, computer or "
+                                            "computer:easy|medium|hard|expert"),
+                                          {optarg, option == optionGauche ? "left" : "right"}));
             }
             lue.demandes.pilotes[option == optionGauche ? 0 : 1] = pilote;
             break;
@@ -158,8 +164,9 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
             const std::optional<std::uint16_t> port =
                 optarg != nullptr ? lirePort(optarg) : std::optional<std::uint16_t>(portParDefaut);
             if (!port) {
-                return echec(lue, "invalid port '" + std::string(optarg) +
-                                      "' for --host: a number from 1 to 65535");
+                return echec(lue,
+                             remplir(_("invalid port '{1}' for --host: a number from 1 to 65535"),
+                                     {optarg}));
             }
             lue.heberger = port;
             break;
@@ -167,9 +174,10 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
         case optionRejoindre: {
             const std::optional<AdresseJeu> adresse = lireAdresse(optarg);
             if (!adresse) {
-                return echec(lue, "invalid address '" + std::string(optarg) +
-                                      "' for --join: HOST or HOST:PORT, HOST a name or an IPv4 "
-                                      "address, PORT from 1 to 65535");
+                return echec(lue, remplir(_("invalid address '{1}' for --join: HOST or "
+                                            "HOST:PORT, HOST a name or an IPv4 address, PORT "
+                                            "from 1 to 65535"),
+                                          {optarg}));
             }
             lue.rejoindre = adresse;
             break;
@@ -178,19 +186,19 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
             lue.rejeu = optarg;
             break;
         case ':':
-            return echec(lue, "option '" + std::string(dite) + "' requires an argument");
+            return echec(lue, remplir(_("option '{1}' requires an argument"), {dite}));
         default:
             if (optopt >= optionAideLongue) {
                 // A long option that takes no value was given one: name it without the value.
                 const std::string nom = dite;
-                return echec(lue, "option '" + nom.substr(0, nom.find('=')) +
-                                      "' doesn't allow an argument");
+                return echec(lue, remplir(_("option '{1}' doesn't allow an argument"),
+                                          {nom.substr(0, nom.find('='))}));
             }
             if (optopt != 0) {
-                return echec(lue,
-                             std::string("invalid option -- '") + static_cast<char>(optopt) + "'");
+                return echec(lue, remplir(_("invalid option -- '{1}'"),
+                                          {std::string(1, static_cast<char>(optopt))}));
             }
-            return echec(lue, "unrecognized option '" + std::string(dite) + "'");
+            return echec(lue, remplir(_("unrecognized option '{1}'"), {dite}));
         }
     }
     // One argument beside the options: a replay, as a file manager opens it.
@@ -198,30 +206,30 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
         lue.rejeu = arguments[optind++];
     }
     if (optind < nombre) {
-        return echec(lue, "unexpected argument '" + std::string(arguments[optind]) + "'");
+        return echec(lue, remplir(_("unexpected argument '{1}'"), {arguments[optind]}));
     }
     if (lue.heberger && lue.rejoindre) {
-        return echec(lue, "--host and --join cannot be used together");
+        return echec(lue, _("--host and --join cannot be used together"));
     }
     if (lue.rejeu && (lue.heberger || lue.rejoindre)) {
-        return echec(lue, "--replay cannot be used with --host or --join");
+        return echec(lue, _("--replay cannot be used with --host or --join"));
     }
     return lue;
 }
 
 std::string texteAide(const Liaisons &liaisons) {
-    std::string texte = "Usage: cubefall [OPTION]... [REPLAY]\n"
-                        "Two players, two wells, falling cubes: full rows vanish and send garbage "
-                        "to the other well.\n\nOptions:\n";
+    std::string texte = _("Usage: cubefall [OPTION]... [REPLAY]\n"
+                          "Two players, two wells, falling cubes: full rows vanish and send "
+                          "garbage to the other well.\n\nOptions:\n");
     for (const Usage &u : usages) {
-        texte += "  " + colonne(u.option, 24) + u.effet + '\n';
+        texte += "  " + colonne(u.option, 24) + _(u.effet) + '\n';
     }
     const std::optional<std::filesystem::path> reglages = cheminReglages();
-    texte += "\nSettings file: " +
-             (reglages ? reglages->string() : std::string("none (no home folder)")) +
-             " (see man cubefall)\n"
-             "\nKeys, as the settings file binds them (the left player's keys it leaves unbound\n"
-             "are found in the game by their place, where a US keyboard has a, d, w and s):\n";
+    texte += remplir(_("\nSettings file: {1} (see man cubefall)\n"),
+                     {reglages ? reglages->string() : _("none (no home folder)")}) +
+             _("\nKeys, as the settings file binds them (the left player's keys it leaves "
+               "unbound\nare found in the game by their place, where a US keyboard has a, d, w "
+               "and s):\n");
     for (const GroupeAide &groupe : aideTouches(liaisons)) {
         texte += "  " + groupe.titre + ":\n";
         for (const LigneAide &ligne : groupe.lignes) {

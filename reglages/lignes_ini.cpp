@@ -1,5 +1,7 @@
 #include "lignes_ini.h"
 
+#include "traduction.h"
+
 #include <ini.h>
 
 #include <algorithm>
@@ -135,9 +137,8 @@ char *lireLigne(char *tampon, int taille, void *flux) {
     const char *lue = ligne.c_str();
     // inih's buffer holds the line, its end of line and a NUL.
     if (ligneTropLongue(ligne) || longueurLigneMax + 2 > static_cast<std::size_t>(taille)) {
-        l.lecture.erreurs.push_back(
-            {numero,
-             "line too long (at most " + std::to_string(longueurLigneMax) + " characters)"});
+        l.lecture.erreurs.push_back({numero, remplir(_("line too long (at most {1} characters)"),
+                                                     {std::to_string(longueurLigneMax)})});
         lue = "#\n";
     } else {
         const LigneIni classee = classerLigne(ligne, l.suitePossible, numero == 1);
@@ -150,7 +151,8 @@ char *lireLigne(char *tampon, int taille, void *flux) {
             l.suitePossible = true;
             break;
         case LigneIni::Sorte::erronee:
-            l.lecture.erreurs.push_back({numero, "not a setting (name = value) nor a [section]"});
+            l.lecture.erreurs.push_back(
+                {numero, _("not a setting (name = value) nor a [section]")});
             break;
         case LigneIni::Sorte::rien:
         case LigneIni::Sorte::suite:

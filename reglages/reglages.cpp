@@ -1,5 +1,7 @@
 #include "reglages.h"
 
+#include "traduction.h"
+
 #include <algorithm>
 
 namespace {
@@ -13,8 +15,9 @@ constexpr unsigned long rejeuxMax = 100000;
 constexpr const char *sectionsPuits[] = {"left well", "right well"};
 // In the order of the actions: move left, move right, turn, down.
 constexpr const char *clesTouches[] = {"left", "right", "turn", "down"};
-const std::string sectionsDites =
-    "[game], [left well], [right well], [pads], [network] and [replays]";
+// The sections' names stay English in every language: only the "and" reads otherwise.
+constexpr const char *sectionsDites =
+    N_("[game], [left well], [right well], [pads], [network] and [replays]");
 
 struct Etat {
     const std::string *nomFichier;
@@ -57,9 +60,9 @@ void lireReglagePuits(Etat &etat, ReglagesPuits &puits, const std::string &cle,
         if (const std::optional<Pilote> pilote = lirePiloteReglage(valeur)) {
             puits.pilote = *pilote;
         } else {
-            etat.signaler("controller must be player or computer:easy, medium, hard or expert, "
-                          "not '" +
-                          valeur + "'");
+            etat.signaler(remplir(_("controller must be player or computer:easy, medium, hard or "
+                                    "expert, not '{1}'"),
+                                  {valeur}));
         }
         return;
     }
@@ -69,13 +72,13 @@ void lireReglagePuits(Etat &etat, ReglagesPuits &puits, const std::string &cle,
             if (refus.empty()) {
                 puits.touches[static_cast<std::size_t>(action)] = valeur;
             } else {
-                etat.signaler(cle + " = " + valeur + ": " + refus);
+                etat.signaler(remplir(_("{1} = {2}: {3}"), {cle, valeur, refus}));
             }
             return;
         }
     }
-    etat.signaler("unknown setting '" + cle +
-                  "' (a well has controller, left, right, turn and down)");
+    etat.signaler(remplir(
+        _("unknown setting '{1}' (a well has controller, left, right, turn and down)"), {cle}));
 }
 
 void lireReglageReseau(Etat &etat, Reglages &reglages, const std::string &cle,
@@ -84,16 +87,17 @@ void lireReglageReseau(Etat &etat, Reglages &reglages, const std::string &cle,
         if (const std::optional<std::uint16_t> port = lirePort(valeur)) {
             reglages.port = *port;
         } else {
-            etat.signaler("port must be a number from 1 to 65535, not '" + valeur + "'");
+            etat.signaler(remplir(_("port must be a number from 1 to 65535, not '{1}'"), {valeur}));
         }
     } else if (memeNom(cle, "address")) {
         if (lireAdresse(valeur)) {
             reglages.adresse = valeur;
         } else {
-            etat.signaler("address must be HOST or HOST:PORT, not '" + valeur + "'");
+            etat.signaler(remplir(_("address must be HOST or HOST:PORT, not '{1}'"), {valeur}));
         }
     } else {
-        etat.signaler("unknown setting '" + cle + "' (the network has port and address)");
+        etat.signaler(
+            remplir(_("unknown setting '{1}' (the network has port and address)"), {cle}));
     }
 }
 
@@ -111,36 +115,34 @@ void lireReglage(Etat &etat, const std::string &section, const std::string &cle,
         return;
     }
     if (memeNom(section, sectionRejeux)) {
-        const bool chiffres =
-            !valeur.empty() && valeur.size() <= 6 &&
-            valeur.find_first_not_of("0123456789") == std::string::npos;
+        const bool chiffres = !valeur.empty() && valeur.size() <= 6 &&
+                              valeur.find_first_not_of("0123456789") == std::string::npos;
         if (!memeNom(cle, "keep")) {
-            etat.signaler("unknown setting '" + cle + "' (the replays have keep)");
+            etat.signaler(remplir(_("unknown setting '{1}' (the replays have keep)"), {cle}));
         } else if (chiffres && std::stoul(valeur) <= rejeuxMax) {
             reglages.rejeuxGardes = std::stoul(valeur);
         } else {
-            etat.signaler("keep must be a number from 0 to " + std::to_string(rejeuxMax) +
-                          ", not '" + valeur + "'");
+            etat.signaler(remplir(_("keep must be a number from 0 to {1}, not '{2}'"),
+                                  {std::to_string(rejeuxMax), valeur}));
         }
         return;
     }
     if (memeNom(section, sectionManettes)) {
         if (!memeNom(cle, "swap")) {
-            etat.signaler("unknown setting '" + cle + "' (the pads have swap)");
+            etat.signaler(remplir(_("unknown setting '{1}' (the pads have swap)"), {cle}));
         } else if (const std::optional<bool> oui = lireOuiNon(valeur)) {
             reglages.echangerManettes = *oui;
         } else {
-            etat.signaler(cle + " must be on or off, not '" + valeur + "'");
+            etat.signaler(remplir(_("{1} must be on or off, not '{2}'"), {cle, valeur}));
         }
         return;
     }
     // A setting above the first [section] belongs to none: named, and skipped. An unknown
     // section is named at its own line, once.
     if (etat.avantSections) {
-        etat.signaler("'" + cle +
-                      "' stands before any [section] and is skipped: every setting belongs to "
-                      "one (there are " +
-                      sectionsDites + ")");
+        etat.signaler(remplir(_("'{1}' stands before any [section] and is skipped: every "
+                                "setting belongs to one (there are {2})"),
+                              {cle, _(sectionsDites)}));
         return;
     }
     if (!memeNom(section, sectionJeu)) {
@@ -148,13 +150,14 @@ void lireReglage(Etat &etat, const std::string &section, const std::string &cle,
     }
     const bool son = memeNom(cle, "sound");
     if (!son && !memeNom(cle, "fullscreen")) {
-        etat.signaler("unknown setting '" + cle + "' (the game has sound and fullscreen)");
+        etat.signaler(
+            remplir(_("unknown setting '{1}' (the game has sound and fullscreen)"), {cle}));
         return;
     }
     if (const std::optional<bool> oui = lireOuiNon(valeur)) {
         (son ? reglages.son : reglages.pleinEcran) = *oui;
     } else {
-        etat.signaler(cle + " must be on or off, not '" + valeur + "'");
+        etat.signaler(remplir(_("{1} must be on or off, not '{2}'"), {cle, valeur}));
     }
 }
 
@@ -171,8 +174,9 @@ LectureReglages lireReglages(const std::string &texte, const std::string &nomFic
     }
     for (const LectureIni::Section &section : lue.sections) {
         if (!sectionConnue(section.nom)) {
-            etat.messages.emplace_back(section.ligne, "unknown section [" + section.nom +
-                                                          "] (there are " + sectionsDites + ")");
+            etat.messages.emplace_back(section.ligne,
+                                       remplir(_("unknown section [{1}] (there are {2})"),
+                                               {section.nom, _(sectionsDites)}));
         }
     }
     for (const LectureIni::Reglage &reglage : lue.reglages) {

@@ -1,11 +1,6 @@
 #include "touches_liees.h"
 
-namespace {
-
-constexpr const char *nomsPuits[] = {"left", "right"};
-constexpr const char *nomsActions[] = {"left", "right", "turn", "down"};
-
-} // namespace
+#include "traduction.h"
 
 Liaisons lierTouches(const Reglages &reglages, const std::array<std::string, 4> &gaucheParPosition,
                      const NommerTouche &nommer, std::vector<std::string> &messages) {
@@ -32,9 +27,17 @@ Liaisons lierTouches(const Reglages &reglages, const std::array<std::string, 4> 
                     continue;
                 }
                 if (const std::optional<Commande> deja = liaisons.commandeDe(*touche)) {
-                    messages.push_back("cubefall: " + nom + " is bound twice; it stays the " +
-                                       nomsPuits[deja->puits] + " well's " +
-                                       nomsActions[static_cast<int>(deja->action)] + " key");
+                    const char *modeles[2][4] = {
+                        {N_("cubefall: {1} is bound twice; it stays the left well's left key"),
+                         N_("cubefall: {1} is bound twice; it stays the left well's right key"),
+                         N_("cubefall: {1} is bound twice; it stays the left well's turn key"),
+                         N_("cubefall: {1} is bound twice; it stays the left well's down key")},
+                        {N_("cubefall: {1} is bound twice; it stays the right well's left key"),
+                         N_("cubefall: {1} is bound twice; it stays the right well's right key"),
+                         N_("cubefall: {1} is bound twice; it stays the right well's turn key"),
+                         N_("cubefall: {1} is bound twice; it stays the right well's down key")}};
+                    messages.push_back(
+                        remplir(_(modeles[deja->puits][static_cast<int>(deja->action)]), {nom}));
                     continue;
                 }
                 choisie = {touche, nom};

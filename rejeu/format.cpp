@@ -1,4 +1,5 @@
 #include "format.h"
+#include "traduction.h"
 
 #include "miroir.h"
 #include "octets.h"
@@ -241,18 +242,19 @@ bool lireTrace(Lecteur &l, Trace &trace, std::int64_t &seconde, EtatComplet &eta
 LectureRejeu lireRejeu(const std::uint8_t *octets, std::size_t taille) {
     LectureRejeu lecture;
     if (taille > tailleRejeuMax) {
-        lecture.erreur = "too large to be a replay";
+        lecture.erreur = _("too large to be a replay");
         return lecture;
     }
     if (taille < sizeof signature || std::memcmp(octets, signature, sizeof signature) != 0) {
-        lecture.erreur = "not a Cubefall replay";
+        lecture.erreur = _("not a Cubefall replay");
         return lecture;
     }
     Lecteur l(octets + sizeof signature, taille - sizeof signature);
     const std::uint8_t version = l.u8();
     if (l.bon() && version > versionRejeu) {
-        lecture.erreur = "made by a newer Cubefall (replay format " + std::to_string(version) +
-                         "; this one reads format " + std::to_string(versionRejeu) + ")";
+        lecture.erreur =
+            remplir(_("made by a newer Cubefall (replay format {1}; this one reads format {2})"),
+                    {std::to_string(version), std::to_string(versionRejeu)});
         return lecture;
     }
     Rejeu rejeu;
@@ -262,7 +264,7 @@ LectureRejeu lireRejeu(const std::uint8_t *octets, std::size_t taille) {
     const std::uint8_t pilotes[2] = {l.u8(), l.u8()};
     const std::optional<EtatMatch> etat = l.bon() ? lireEtatLong(l) : std::nullopt;
     if (!l.bon()) {
-        lecture.erreur = "cut short";
+        lecture.erreur = _("cut short");
         return lecture;
     }
     const std::optional<Pilote> gauche = lirePilote(pilotes[0]);
@@ -272,7 +274,7 @@ LectureRejeu lireRejeu(const std::uint8_t *octets, std::size_t taille) {
     if (version == 0 || sorte > static_cast<int>(SorteRejeu::etatsHote) || !gauche || !droite ||
         !complet || !etat->faits.empty() || rejeu.debut.date > secondeMax ||
         rejeu.debut.date < -secondeMax) {
-        lecture.erreur = "holds values out of range";
+        lecture.erreur = _("holds values out of range");
         return lecture;
     }
     rejeu.debut.sorte = static_cast<SorteRejeu>(sorte);
@@ -287,7 +289,7 @@ LectureRejeu lireRejeu(const std::uint8_t *octets, std::size_t taille) {
         bool horsBornes = false;
         if (!lireTrace(l, trace, seconde, dernierEtat, horsBornes)) {
             if (horsBornes) {
-                lecture.erreur = "holds values out of range";
+                lecture.erreur = _("holds values out of range");
                 return lecture;
             }
             rejeu.coupe = true;
@@ -297,7 +299,7 @@ LectureRejeu lireRejeu(const std::uint8_t *octets, std::size_t taille) {
                                  ? trace.sorte == Trace::Sorte::etat
                                  : trace.sorte != Trace::Sorte::etat;
         if (!permise) {
-            lecture.erreur = "holds values out of range";
+            lecture.erreur = _("holds values out of range");
             return lecture;
         }
         rejeu.traces.push_back(trace);

@@ -1,4 +1,5 @@
 #include "visionneuse.h"
+#include "traduction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -91,6 +92,7 @@ std::optional<std::int64_t> Visionneuse::prochaineEcheance(std::int64_t maintena
 }
 
 std::string Visionneuse::etiquette() const {
-    return "Replay " + minutes(lecteur_.position()) + " / " + minutes(lecteur_.duree()) +
-           " \u00B7 " + (pause_ ? std::string("paused") : nomsVitesses[vitesse_]);
+    return remplir(_("Replay {1} / {2} \u00B7 {3}"),
+                   {minutes(lecteur_.position()), minutes(lecteur_.duree()),
+                    pause_ ? _("paused") : nomsVitesses[vitesse_]});
 }

@@ -1,4 +1,5 @@
 #include "surimpression.h"
+#include "traduction.h"
 
 #include "aide_touches.h"
 #include "ecriture.h"
@@ -136,7 +137,8 @@ void Surimpression::scores(const Match &match) const {
         const int penalite = match.jeu(i).getPenalite();
         if (penalite > 0) {
             const std::string attente =
-                "+" + std::to_string(penalite) + (penalite == 1 ? " row" : " rows");
+                remplir(P_("+{1} row", "+{1} rows", static_cast<unsigned long>(penalite)),
+                        {std::to_string(penalite)});
             ecrire(policeMoyenne, attente, centre + largeurTexte(policeGrande, score) / 2 + 10,
                    ligne, alerte);
         }
@@ -149,10 +151,12 @@ void Surimpression::verdict(const Match &match, Verdict issue) const {
         const float centre = ecranX(centrePuits[i], 1);
         const bool gagne =
             (i == 0 && issue == Verdict::gagneGauche) || (i == 1 && issue == Verdict::gagneDroite);
-        const std::string mot = issue == Verdict::nul ? "Draw" : gagne ? "Winner" : "Loser";
+        const std::string mot = issue == Verdict::nul ? _("Draw")
+                                : gagne               ? _("Winner")
+                                                      : _("Loser");
         panneau(centre, milieu, 190, 78);
         ecrireCentre(policeGrande, mot, centre, milieu + 6, gagne ? clair : alerte);
-        ecrireCentre(policePetite, "Return or Space: new match", centre, milieu - 24, clair);
+        ecrireCentre(policePetite, _("Return or Space: new match"), centre, milieu - 24, clair);
     }
     // The tally sits between the two scores: left player's wins, then the right player's.
     ecrireCentre(policeGrande,
@@ -197,7 +201,7 @@ void Surimpression::pause(const Liaisons &liaisons, bool unJoueur) const {
         largeurHaut += mesures[i].largeur + (i > 0 ? entreGroupes : 0);
         hauteurHaut = std::max(hauteurHaut, mesures[i].hauteur);
     }
-    float largeur = std::max(largeurHaut, largeurTexte(policeGrande, "Paused"));
+    float largeur = std::max(largeurHaut, largeurTexte(policeGrande, _("Paused")));
     float hauteur = 2 * marge + 24 + 18 + hauteurHaut;
     for (std::size_t i = cote; i < groupes.size(); ++i) {
         largeur = std::max(largeur, mesures[i].largeur);
@@ -210,8 +214,8 @@ void Surimpression::pause(const Liaisons &liaisons, bool unJoueur) const {
     panneau(centreX, centreY, largeur, hauteur);
     const float gauche = centreX - largeur / 2 + marge;
     float haut = centreY + hauteur / 2 - marge;
-    ecrireCentre(policeGrande, "Paused", centreX, haut - 20, clair);
-    ecrireCentre(policePetite, "p or Escape: play on", centreX, haut - 38, clair);
+    ecrireCentre(policeGrande, _("Paused"), centreX, haut - 20, clair);
+    ecrireCentre(policePetite, _("p or Escape: play on"), centreX, haut - 38, clair);
     haut -= 24 + 18;
     float x = gauche;
     for (std::size_t i = 0; i < cote; ++i) {
@@ -313,8 +317,8 @@ void Surimpression::rejeu(const std::string &texte) const {
 // The address being typed, in a panel over the wells' middle, the caret after it: a long one in a
 // smaller size, and on two lines when even that is too wide.
 void Surimpression::saisie(const std::string &texte) const {
-    const std::string invite = "Join the game at:";
-    const std::string aide = "Return: join    Escape: cancel";
+    const std::string invite = _("Join the game at:");
+    const std::string aide = _("Return: join    Escape: cancel");
     const float largeurMax = largeur_ - 2 * bordFenetre - 32;
     const Police police = ajuster(policeMoyenne, texte + "_", largeurMax);
     const std::vector<std::string> lignes = couperLignes(police, texte + "_", largeurMax);

@@ -1,4 +1,5 @@
 #include "session_hote.h"
+#include "traduction.h"
 
 #include "echeance.h"
 #include "miroir.h"
@@ -9,7 +10,7 @@ SessionHote::SessionHote(std::uint16_t port, std::vector<std::string> adresses)
     : port_(port), adresses_(std::move(adresses)) {}
 
 std::string SessionHote::attendre() const {
-    return "Waiting for a player on port " + std::to_string(port_);
+    return remplir(_("Waiting for a player on port {1}"), {std::to_string(port_)});
 }
 
 void SessionHote::commencer(Match &match, std::int64_t) {
@@ -17,9 +18,11 @@ void SessionHote::commencer(Match &match, std::int64_t) {
     match.nouveauMatch();
     std::string ou;
     for (const std::string &adresse : adresses_) {
-        ou += (ou.empty() ? ": join at " : ", ") + adresse;
+        ou += (ou.empty() ? "" : ", ") + adresse;
     }
-    nouvelles_.avis = "Hosting on port " + std::to_string(port_) + ou;
+    nouvelles_.avis =
+        ou.empty() ? remplir(_("Hosting on port {1}"), {std::to_string(port_)})
+                   : remplir(_("Hosting on port {1}: join at {2}"), {std::to_string(port_), ou});
     nouvelles_.fixer(attendre());
     nouvelles_.roles = true;
     nouvelles_.change = true;
@@ -88,7 +91,7 @@ void SessionHote::retirer(IdPair id, std::int64_t maintenant, Match &match) {
         depart_ = maintenant;
         match.mettreEnPause();
         pauseCachee_ = Cote::aucun;
-        nouvelles_.fixer("The other player is gone: the match waits for them two minutes");
+        nouvelles_.fixer(_("The other player is gone: the match waits for them two minutes"));
         nouvelles_.change = true;
     }
 }
@@ -109,8 +112,8 @@ void SessionHote::accueillir(IdPair id, Match &match, std::int64_t maintenant) {
             couper(autre, false);
             retirer(autre, maintenant, match);
         }
-        nouvelles_.avis = siegeLibre ? "A player joined: the match begins"
-                                     : "The other player is back: p plays on";
+        nouvelles_.avis = siegeLibre ? _("A player joined: the match begins")
+                                     : _("The other player is back: p plays on");
         if (siegeLibre) {
             match.nouveauMatch();
         } else {
@@ -125,12 +128,12 @@ void SessionHote::accueillir(IdPair id, Match &match, std::int64_t maintenant) {
     } else if (spectateurs() >= spectateursMax) {
         envoyer(id, Complet{});
         couper(id, true);
-        nouvelles_.avis = "A machine could not join: eight already watch";
+        nouvelles_.avis = _("A machine could not join: eight already watch");
         pairs_.erase(pairs_.begin() + (trouver(id) - pairs_.data()));
         return;
     } else {
         accueil.raison = etat_ == Etat::suspendu ? Raison::placeGardee : Raison::joueurPresent;
-        nouvelles_.avis = "A machine joined to watch";
+        nouvelles_.avis = _("A machine joined to watch");
     }
     Pair &pair = *trouver(id);
     if (accueil.joueur) {
@@ -166,9 +169,9 @@ void SessionHote::reception(IdPair id, const std::uint8_t *octets, std::size_t t
         if (recu->version != versionProtocole) {
             envoyer(id, Refus{});
             couper(id, true);
-            nouvelles_.avis = "A game of network version " + std::to_string(recu->version) +
-                              " tried to join; this one is version " +
-                              std::to_string(versionProtocole);
+            nouvelles_.avis =
+                remplir(_("A game of network version {1} tried to join; this one is version {2}"),
+                        {std::to_string(recu->version), std::to_string(versionProtocole)});
             pairs_.erase(pairs_.begin() + (pair - pairs_.data()));
             return;
         }
@@ -239,7 +242,7 @@ void SessionHote::ordonner(Cote cote, Geste geste, Match &match, std::int64_t ma
     }
     if (pauseCachee_ != Cote::aucun && pauseCachee_ != cote && match.enPause()) {
         if (cote == Cote::hote) {
-            nouvelles_.avis = "The other player's window is hidden: only they can play on";
+            nouvelles_.avis = _("The other player's window is hidden: only they can play on");
         }
         return;
     }

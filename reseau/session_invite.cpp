@@ -1,4 +1,5 @@
 #include "session_invite.h"
+#include "traduction.h"
 
 #include "miroir.h"
 
@@ -45,7 +46,7 @@ void SessionInvite::perdre(std::int64_t maintenant, Match &miroir) {
         Match::Seance seance = miroir.seance();
         seance.pause = true;
         miroir.adopter(seance);
-        nouvelles_.fixer("Lost the game at " + nomHote() + ": trying again");
+        nouvelles_.fixer(remplir(_("Lost the game at {1}: trying again"), {nomHote()}));
         nouvelles_.roles = true;
         nouvelles_.change = true;
         prochainEssai_ = maintenant;
@@ -81,15 +82,15 @@ void SessionInvite::reception(IdPair pair, const std::uint8_t *octets, std::size
     const Message &message = recu->message;
     if (std::holds_alternative<Refus>(message) && etat_ == Etat::connecte) {
         etat_ = Etat::refuse;
-        nouvelles_.fixer("The game at " + nomHote() + " is of network version " +
-                         std::to_string(recu->version) + "; this one is version " +
-                         std::to_string(versionProtocole));
+        nouvelles_.fixer(
+            remplir(_("The game at {1} is of network version {2}; this one is version {3}"),
+                    {nomHote(), std::to_string(recu->version), std::to_string(versionProtocole)}));
         nouvelles_.change = true;
         return;
     }
     if (std::holds_alternative<Complet>(message) && etat_ == Etat::connecte) {
-        nouvelles_.fixer("The game at " + nomHote() +
-                         " is full: a player and eight watchers; trying again");
+        nouvelles_.fixer(remplir(
+            _("The game at {1} is full: a player and eight watchers; trying again"), {nomHote()}));
         nouvelles_.change = true;
         return;
     }
@@ -103,12 +104,15 @@ void SessionInvite::reception(IdPair pair, const std::uint8_t *octets, std::size
         actionsEnvoyees_ = 0;
         envois_ = 0;
         envoiAttente_.reset();
-        const std::string raisons[] = {"", ": its right well has a player",
-                                       ": its right well is kept for its player"};
+        const char *spectateur[] = {N_("Watching the game at {1}"),
+                                    N_("Watching the game at {1}: its right well has a player"),
+                                    N_("Watching the game at {1}: its right well is kept for its "
+                                       "player")};
         nouvelles_.avis =
-            accueil->joueur
-                ? (dejaAccueilli_ ? "Back in the game at " : "Joined the game at ") + nomHote()
-                : "Watching the game at " + nomHote() + raisons[static_cast<int>(accueil->raison)];
+            remplir(accueil->joueur ? (dejaAccueilli_ ? _("Back in the game at {1}")
+                                                      : _("Joined the game at {1}"))
+                                    : _(spectateur[static_cast<int>(accueil->raison)]),
+                    {nomHote()});
         nouvelles_.fixer(std::nullopt);
         nouvelles_.roles = true;
         nouvelles_.change = true;
@@ -234,7 +238,7 @@ void SessionInvite::servir(std::int64_t maintenant, Match &) {
         prochainEssai_ = maintenant + intervalleEssais;
         connecter();
         if (!dejaAccueilli_) {
-            nouvelles_.avis = "No game at " + nomHote() + " yet";
+            nouvelles_.avis = remplir(_("No game at {1} yet"), {nomHote()});
             nouvelles_.change = true;
         }
     }

@@ -1,4 +1,5 @@
 #include "transport_enet.h"
+#include "traduction.h"
 
 #include <enet/enet.h>
 
@@ -44,7 +45,8 @@ std::unique_ptr<TransportEnet> TransportEnet::heberger(std::uint16_t port, std::
     adresse.port = port;
     ENetHost *enet = creer(&adresse, connexionsMax);
     if (enet == nullptr) {
-        erreur = "port " + std::to_string(port) + " is already in use, or cannot be opened";
+        erreur =
+            remplir(_("port {1} is already in use, or cannot be opened"), {std::to_string(port)});
         return nullptr;
     }
     return std::unique_ptr<TransportEnet>(
@@ -55,12 +57,12 @@ std::unique_ptr<TransportEnet> TransportEnet::rejoindre(const AdresseJeu &adress
                                                         std::string &erreur) {
     ENetAddress trouvee{};
     if (enet_initialize() != 0 || enet_address_set_host(&trouvee, adresse.hote.c_str()) != 0) {
-        erreur = "no such host '" + adresse.hote + "'";
+        erreur = remplir(_("no such host '{1}'"), {adresse.hote});
         return nullptr;
     }
     ENetHost *enet = creer(nullptr, 1);
     if (enet == nullptr) {
-        erreur = "the network cannot be used";
+        erreur = _("the network cannot be used");
         return nullptr;
     }
     return std::unique_ptr<TransportEnet>(new TransportEnet(

@@ -1,4 +1,5 @@
 #include "seance.h"
+#include "traduction.h"
 
 #include "clavier.h"
 #include "codes_touches.h"
@@ -69,7 +70,8 @@ Seance::Reponse Seance::demarrer(const Depart &depart, std::unique_ptr<Transport
         enregistreur_->suivre(match_, maintenant);
     }
     if (const std::string erreur = enregistreur_->prendreErreur(); !erreur.empty()) {
-        reponse.messages.push_back("cubefall: replays cannot be written: " + erreur);
+        reponse.messages.push_back(
+            remplir(_("cubefall: replays cannot be written: {1}"), {erreur}));
     }
     return reponse;
 }
@@ -140,7 +142,7 @@ void Seance::executer(Geste geste, Reponse &reponse) {
         break;
     case Geste::son:
         son_.couper(!son_.coupe());
-        dire(son_.coupe() ? "Sound off" : "Sound on", dureeAvisCourt);
+        dire(son_.coupe() ? _("Sound off") : _("Sound on"), dureeAvisCourt);
         break;
     case Geste::pleinEcran:
         reponse.pleinEcran = true;
@@ -222,14 +224,15 @@ void Seance::revoir() {
     LectureRejeu lecture =
         lireRejeu(enregistreur_->octets().data(), enregistreur_->octets().size());
     if (!lecture.rejeu) {
-        dire("The match cannot be watched again: " + lecture.erreur, dureeAvisReseau);
+        dire(remplir(_("The match cannot be watched again: {1}"), {lecture.erreur}),
+             dureeAvisReseau);
         return;
     }
     enregistreur_->arreter();
     clavier_.toutRelacher();
     visionneuse_ = std::make_unique<Visionneuse>(std::move(*lecture.rejeu), match_, maintenant_);
     revoit_ = true;
-    dire("The match again: Return or Space plays the next one", dureeAvisReseau);
+    dire(_("The match again: Return or Space plays the next one"), dureeAvisReseau);
 }
 
 // The replay ends where the match did, so that the tally stands as it was; the next match begins,
@@ -393,7 +396,7 @@ void Seance::heberger() {
     std::string erreur;
     std::unique_ptr<TransportEnet> reseau = TransportEnet::heberger(port_, erreur);
     if (!reseau) {
-        dire("Cannot host: " + erreur, dureeAvisReseau);
+        dire(remplir(_("Cannot host: {1}"), {erreur}), dureeAvisReseau);
         return;
     }
     jouerEnReseau(std::move(reseau));
@@ -409,9 +412,9 @@ void Seance::saisir(unsigned char touche, Reponse &reponse) {
     std::unique_ptr<TransportEnet> reseau =
         adresse ? TransportEnet::rejoindre(*adresse, erreur) : nullptr;
     if (!adresse) {
-        dire("Not an address: HOST or HOST:PORT", dureeAvisReseau);
+        dire(_("Not an address: HOST or HOST:PORT"), dureeAvisReseau);
     } else if (!reseau) {
-        dire("Cannot join: " + erreur, dureeAvisReseau);
+        dire(remplir(_("Cannot join: {1}"), {erreur}), dureeAvisReseau);
     } else {
         derniereAdresse_ = texte;
         reponse.reglages.push_back(changementAdresse(texte));

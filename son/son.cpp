@@ -1,4 +1,5 @@
 #include "son.h"
+#include "traduction.h"
 
 #include "alsa_muet.h"
 #include "noms_sons.h"
@@ -64,8 +65,8 @@ void Son::chargerSons(const std::vector<std::filesystem::path> &dossiers) {
                 }
                 son = Mix_LoadWAV(chemin.string().c_str());
                 if (son == nullptr) {
-                    refuses += (refuses.empty() ? "" : ", ") + chemin.string() + " (" +
-                               Mix_GetError() + ")";
+                    refuses += (refuses.empty() ? "" : ", ") +
+                               remplir(_("{1} ({2})"), {chemin.string(), Mix_GetError()});
                 }
             }
         }
@@ -77,16 +78,16 @@ void Son::chargerSons(const std::vector<std::filesystem::path> &dossiers) {
     }
     std::string ligne;
     if (!refuses.empty()) {
-        ligne = "refused " + refuses;
+        ligne = remplir(_("refused {1}"), {refuses});
     }
     if (!muets.empty()) {
-        ligne += (ligne.empty() ? "" : "; ") + std::string("no sound for ") + muets +
-                 " (NAME.ogg or NAME.wav)";
+        ligne += (ligne.empty() ? "" : "; ") +
+                 remplir(_("no sound for {1} (NAME.ogg or NAME.wav)"), {muets});
     } else if (!ligne.empty()) {
-        ligne += "; the game's own sounds play instead";
+        ligne += _("; the game's own sounds play instead");
     }
     if (!ligne.empty()) {
-        std::fprintf(stderr, "Sound: %s.\n", ligne.c_str());
+        std::fprintf(stderr, "%s\n", remplir(_("Sound: {1}."), {ligne}).c_str());
     }
 }
 
@@ -94,9 +95,11 @@ bool Son::ouvrirPeripherique() {
     if (Mix_OpenAudioDevice(frequence, AUDIO_S16SYS, canauxSortie, tramesParTampon, nullptr, 0) !=
         0) {
         if (!echecDit_) {
-            std::fprintf(stderr,
-                         "Sound: the audio device did not open (%s); the game plays silently.\n",
-                         Mix_GetError());
+            std::fprintf(
+                stderr, "%s\n",
+                remplir(_("Sound: the audio device did not open ({1}); the game plays silently."),
+                        {Mix_GetError()})
+                    .c_str());
             echecDit_ = true;
         }
         return false;
@@ -141,8 +144,10 @@ bool Son::ouvrir(const std::vector<std::filesystem::path> &dossiers) {
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Cubefall");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "Sound: no audio output (%s); the game plays silently.\n",
-                     SDL_GetError());
+        std::fprintf(
+            stderr, "%s\n",
+            remplir(_("Sound: no audio output ({1}); the game plays silently."), {SDL_GetError()})
+                .c_str());
         return false;
     }
     // Opened once to see that it works and to load the sounds in its format, which stays the

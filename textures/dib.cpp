@@ -5,6 +5,7 @@
 #include "memoire_dib.h"
 #include "message.h"
 #include "octets.h"
+#include "traduction.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,16 +13,16 @@
 #include <utility>
 
 namespace {
-const char *const manqueDeMemoire = "Out of memory.";
-const char *const formatInconnu = "Unknown DIB file format.";
-const char *const conversionImpossible = "Image file conversion error.";
+const char *const manqueDeMemoire = N_("Out of memory.");
+const char *const formatInconnu = N_("Unknown DIB file format.");
+const char *const conversionImpossible = N_("Image file conversion error.");
 
 // Rows of a picture on disk are read this many bytes at a time (at least one row): few enough
 // calls, and a piece that stays in the processor's cache while it is converted.
 constexpr std::size_t longueurMorceau = 128 * 1024;
 
 imageRGB *echec(const char *message) {
-    afficherErreur(message);
+    afficherErreur(_(message));
     return nullptr;
 }
 
