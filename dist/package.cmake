@@ -15,8 +15,10 @@ Cubefall draws its wells in 3D with OpenGL, under a camera that can sway.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Cubefall developers <dev@cubefall.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the game links, as dpkg-shlibdeps finds them in the binary.
+# The libraries the game links, as dpkg-shlibdeps finds them in the binary, and the font its text
+# is drawn with, which fontconfig finds.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 # cubefall_VERSION_ARCH.deb, the architecture being dpkg's.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)

@@ -3,6 +3,7 @@
 #include "boite_x11.h"
 #include "message.h"
 #include "traduction.h"
+#include "utf8.h"
 
 #include <GL/freeglut.h>
 
@@ -124,7 +125,7 @@ void dessinerBoite() {
     glColor3f(face, face, face);
     glRecti(x + 1, y + 1, x + largeurBouton - 1, y + hauteurBouton - 1);
     glColor3f(0.1f, 0.1f, 0.1f);
-    const std::string ok = _("OK");
+    const std::string ok = latin1(_("OK"));
     ecrire(x + (largeurBouton - largeurTexte(ok)) / 2, y + hauteurBouton / 2 + 6, ok);
 
     glutSwapBuffers();
@@ -197,8 +198,9 @@ void montrer(const char *texte, const char *fichier, int statutSiJeuFerme) {
     if (fichier)
         contenu += remplir(_("\nFile: {1}"), {fichier});
     boite = Boite{};
-    boite.lignes = couperEnLignes(contenu);
-    int large = largeurTexte(_("OK"));
+    // GLUT's bitmap font is Latin-1, which every language the game speaks fits in.
+    boite.lignes = couperEnLignes(latin1(contenu));
+    int large = largeurTexte(latin1(_("OK")));
     for (const std::string &ligne : boite.lignes)
         large = std::max(large, largeurTexte(ligne));
     boite.largeur = std::max(largeurMin, large + 2 * marge);

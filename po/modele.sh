@@ -7,7 +7,7 @@ racine=$1
 sortie=$2
 cd "$racine"
 entete=(--package-name=Cubefall --package-version=1.0 --copyright-holder="Cubefall's authors"
-    --msgid-bugs-address=https://cubefall.invalid/issues --from-code=UTF-8)
+    --msgid-bugs-address=https://cubefall.invalid/issues --from-code=UTF-8 --add-location=file)
 mapfile -t sources < <(find langue rules ordinateur match reveil reglages render son manettes \
     reseau rejeu seance main textures -name '*.cpp' | LC_ALL=C sort)
 xgettext "${entete[@]}" --language=C++ --keyword=_ --keyword=N_ --keyword=C_:1c,2 \

@@ -139,8 +139,18 @@ void Surimpression::scores(const Match &match) const {
             const std::string attente =
                 remplir(P_("+{1} row", "+{1} rows", static_cast<unsigned long>(penalite)),
                         {std::to_string(penalite)});
-            ecrire(policeMoyenne, attente, centre + largeurTexte(policeGrande, score) / 2 + 10,
-                   ligne, alerte);
+            // Right of the score, smaller if the window's edge is near; failing that, above it
+            // against that edge, clear of a long score.
+            const float x = centre + largeurTexte(policeGrande, score) / 2 + 10;
+            const float place = largeur_ - bordFenetre - x;
+            const Police police = ajuster(policeMoyenne, attente, place);
+            if (largeurTexte(police, attente) <= place) {
+                ecrire(police, attente, x, ligne, alerte);
+            } else {
+                const float large = largeurTexte(policeMoyenne, attente);
+                ecrire(policeMoyenne, attente, std::min(x, largeur_ - bordFenetre - large),
+                       ligne + policeGrande.capitale + 6, alerte);
+            }
         }
     }
 }

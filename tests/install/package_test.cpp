@@ -52,6 +52,8 @@ std::set<std::string> expectedFiles() {
         "usr/share/metainfo/cubefall.metainfo.xml",
         "usr/share/mime/packages/cubefall.xml",
         "usr/share/man/man6/cubefall.6.gz",
+        "usr/share/man/fr/man6/cubefall.6.gz",
+        "usr/share/locale/fr/LC_MESSAGES/cubefall.mo",
         "usr/share/doc/cubefall/copyright",
         "usr/share/doc/cubefall/changelog.gz",
     };
@@ -106,6 +108,8 @@ TEST(Package, PassesADistributionsChecksAndPlaysUnpacked) {
     // Found by dpkg-shlibdeps in the binary, versions included.
     EXPECT_TRUE(std::regex_search(depends, std::regex("libc6 \\(>= [0-9.]+\\)"))) << depends;
     EXPECT_NE(depends.find("libglut"), std::string::npos) << depends;
+    // The font the text is drawn with, which no library of the binary names.
+    EXPECT_NE(depends.find("fonts-dejavu-core"), std::string::npos) << depends;
     std::cout << "Package: " << fs::file_size(deb) << " bytes; Depends: " << depends << "\n";
 
     ASSERT_TRUE(run(scratch, CUBEFALL_DPKG_DEB, {"-x", deb.string(), root.string()}).succeeded());
@@ -122,6 +126,12 @@ TEST(Package, PassesADistributionsChecksAndPlaysUnpacked) {
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->count("Exec") ? entry->at("Exec") : "", "cubefall %f");
     EXPECT_EQ(entry->count("Path"), 0u);
+    // In French too, and the metadata says so.
+    for (const char *key : {"Name", "Comment", "Keywords"}) {
+        const std::string french = std::string(key) + "[fr]";
+        EXPECT_NE(entry->count(french) ? entry->at(french) : "", "") << french;
+    }
+    EXPECT_NE(entry->at("Comment[fr]"), entry->at("Comment"));
 
     // What a distribution runs on a package. lintian tells its warnings and notes on standard
     // output, shown here for whoever reads the test's log; an error fails it.
@@ -130,6 +140,9 @@ TEST(Package, PassesADistributionsChecksAndPlaysUnpacked) {
     EXPECT_TRUE(lintian.succeeded()) << lintian.describe();
     const std::string groffCheck = "gzip -dc \"$1\" | " CUBEFALL_GROFF " -ww -man -Tutf8 -z";
     const fs::path page = root / "usr/share/man/man6/cubefall.6.gz";
+    // The French page is UTF-8, which groff reads through preconv (-k), as man runs it.
+    const std::string groffFrench = "gzip -dc \"$1\" | " CUBEFALL_GROFF " -k -ww -man -Tutf8 -z";
+    const fs::path pageFr = root / "usr/share/man/fr/man6/cubefall.6.gz";
     struct Check {
         const char *what;
         std::string program;
@@ -145,6 +158,8 @@ TEST(Package, PassesADistributionsChecksAndPlaysUnpacked) {
              Check{"menu entry", CUBEFALL_DESKTOP_FILE_VALIDATE, {entryFile.string()}, true},
              Check{"man", CUBEFALL_MAN, {"--warnings", "-l", page.string()}, false},
              Check{"groff", "/bin/sh", {"-c", groffCheck, "sh", page.string()}, true},
+             Check{"man, French", CUBEFALL_MAN, {"--warnings", "-l", pageFr.string()}, false},
+             Check{"groff, French", "/bin/sh", {"-c", groffFrench, "sh", pageFr.string()}, true},
          }) {
         const Outcome result = run(scratch, check.program, check.args);
         EXPECT_TRUE(result.succeeded()) << check.what << ": " << result.describe();
@@ -154,7 +169,8 @@ TEST(Package, PassesADistributionsChecksAndPlaysUnpacked) {
     const std::string metainfo = readFile(root / "usr/share/metainfo/cubefall.metainfo.xml");
     for (const char *tag : {"<id>", "<name>", "<summary>", "<description>", "<content_rating ",
                             "<launchable type=\"desktop-id\">cubefall.desktop</launchable>",
-                            "<binary>cubefall</binary>", "<project_license>MIT<"}) {
+                            "<binary>cubefall</binary>", "<project_license>MIT<", "<lang>fr</lang>",
+                            "<summary xml:lang=\"fr\">"}) {
         EXPECT_NE(metainfo.find(tag), std::string::npos) << tag;
     }
     EXPECT_NE(run(scratch, CUBEFALL_MAN, {"-l", page.string()}).out.find("--fullscreen"),
@@ -170,6 +186,10 @@ TEST(Package, PassesADistributionsChecksAndPlaysUnpacked) {
         EXPECT_TRUE(answer.succeeded()) << answer.describe();
         EXPECT_EQ(answer.out, "cubefall " CUBEFALL_VERSION "\n");
     }
+    // Its French catalogue found from its own place, as its pictures are.
+    const Outcome aide =
+        run(scratch, "/usr/bin/env", {"LANGUAGE=fr", "LANG=C.UTF-8", game.string(), "--help"});
+    EXPECT_EQ(aide.out.substr(0, 11), "Utilisation") << aide.describe();
 
     // Started from the home folder, where no picture lies: it finds its own beside it.
     expectWoodOnMetal(game, home);

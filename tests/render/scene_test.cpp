@@ -1,6 +1,7 @@
 #include "aide_touches.h"
 #include "cadence.h"
 #include "copie_sol.h"
+#include "ecriture.h"
 #include "journal.h"
 
 #include "partie_test.h"
@@ -10,11 +11,14 @@
 #include "sol.h"
 #include "surimpression.h"
 #include "textures.h"
+#include "traduction.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,6 +26,15 @@
 #include <vector>
 
 namespace {
+
+// The game's catalogues, from the build folder, in this language ("en": none).
+void parlerLangue(const char *langue) {
+    setenv("LANGUAGE", langue, 1);
+    std::setlocale(LC_ALL, "C.UTF-8");
+    bindtextdomain("cubefall", CUBEFALL_LOCALE);
+    bind_textdomain_codeset("cubefall", "UTF-8");
+    textdomain("cubefall");
+}
 
 fakegl::Call appel(std::string nom, std::vector<double> args = {}) {
     return {std::move(nom), std::move(args), {}};
@@ -65,6 +78,8 @@ std::unique_ptr<Ecran> ecran;
 class Scene : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The texts are read back from GLUT's bitmap calls.
+        utiliserPolicesDuBureau(false);
         matchDeTest();
         ecran = std::make_unique<Ecran>();
         ecran->redimensionner(500, 500);
@@ -396,59 +411,71 @@ TEST_F(Scene, LaSurimpressionDitLeScoreLeVerdictEtLaPause) {
         sensInclinaison = false;
         ecran = std::make_unique<Ecran>();
     }
+}
 
-    // In the smallest windows, the longest notice and address lie on as many lines as it takes,
-    // every text of the overlay inside the window: each stroke text, from its pen's place, advances
-    // 50 of the fake font's units a character, or as far as its pen is moved.
-    const std::string avis = "The other player is gone: the match waits for them two minutes";
+// The desktop's fonts draw the text, in each language: in the smallest windows and in a 4K one, the
+// longest notice and address lie on as many lines as it takes, and every glyph and panel of the
+// overlay inside the window; in a window twice as high, text twice as large.
+TEST_F(Scene, LesTextesTiennentDansLaFenetreEnChaqueLangue) {
+    utiliserPolicesDuBureau(true);
     const std::string adresse(64, '7');
-    for (const auto &[largeur, hauteur] : {std::pair{320, 320}, std::pair{320, 700}}) {
-        SCOPED_TRACE(std::to_string(largeur) + " x " + std::to_string(hauteur));
-        matchDeTest();
-        ecran = std::make_unique<Ecran>();
-        ecran->redimensionner(largeur, hauteur);
-        ecran->match.basculerPause();
-        fakegl::reset();
-        // The pause panel and a replay's line, then the field, which stands alone.
-        dessinerSurimpression(
-            ecran->vue, ecran->match,
-            {ecran->liaisons, false, avis, {}, "Replay 12:34 / 56:07 \u00B7 paused"});
-        dessinerSurimpression(ecran->vue, ecran->match,
-                              {ecran->liaisons, false, avis, adresse, {}});
-        const std::vector<fakegl::Call> appels = fakegl::calls();
-        const std::vector<double> boite = fakegl::callsNamed("glOrtho").at(0).args;
-        int textes = 0;
-        for (std::size_t i = 0; i + 1 < appels.size(); ++i) {
-            if (appels[i].name != "glTranslatef" || appels[i + 1].name != "glScalef") {
-                continue;
-            }
-            double avance = 0;
-            for (std::size_t k = i + 2; k < appels.size() && appels[k].name != "glPopMatrix"; ++k) {
-                avance += appels[k].name == "glutStrokeCharacter" ? 50
-                          : appels[k].name == "glTranslatef"      ? appels[k].args[0]
-                                                                  : 0;
-            }
-            const double x = appels[i].args[0], y = appels[i].args[1];
-            const double echelle = appels[i + 1].args[0];
-            EXPECT_GE(x, boite[0]);
-            EXPECT_LE(x + avance * echelle, boite[1]);
-            EXPECT_GE(y, boite[2]);
-            EXPECT_LE(y + 100 * echelle, boite[3]);
-            ++textes;
+    for (const char *langue : {"en", "fr"}) {
+        SCOPED_TRACE(langue);
+        parlerLangue(langue);
+        const std::string avis =
+            _("The other player is gone: the match waits for them two minutes");
+        if (std::string(langue) == "fr") {
+            EXPECT_NE(avis, "The other player is gone: the match waits for them two minutes");
         }
-        EXPECT_GT(textes, 40);
+        for (const auto &[largeur, hauteur] :
+             {std::pair{320, 320}, std::pair{320, 700}, std::pair{3840, 2160}}) {
+            SCOPED_TRACE(std::to_string(largeur) + " x " + std::to_string(hauteur));
+            matchDeTest();
+            modifier(joueur2, [](partieTest &t) {
+                t.penalite = 12;
+                t.score = 123450;
+            });
+            ecran = std::make_unique<Ecran>();
+            ecran->redimensionner(largeur, hauteur);
+            ecran->match.choisirPilote(1, {true, Niveau::difficile}, 0);
+            ecran->match.basculerPause();
+            fakegl::reset();
+            // The pause panel and a replay's line, then the field, which stands alone, then the
+            // verdict.
+            dessinerSurimpression(
+                ecran->vue, ecran->match,
+                {ecran->liaisons,
+                 false,
+                 avis,
+                 {},
+                 remplir(_("Replay {1} / {2} \u00B7 {3}"), {"12:34", "56:07", _("paused")})});
+            dessinerSurimpression(ecran->vue, ecran->match,
+                                  {ecran->liaisons, false, avis, adresse, {}});
+            modifier(joueur1, [](partieTest &t) { t.fini = true; });
+            ecran->match.basculerPause();
+            dessinerSurimpression(
+                ecran->vue, ecran->match,
+                {ecran->liaisons, false, std::nullopt, std::nullopt, std::nullopt});
+            const std::vector<double> boite = fakegl::callsNamed("glOrtho").at(0).args;
+            const std::vector<fakegl::Call> sommets = fakegl::callsNamed("glVertex3f");
+            ASSERT_GT(sommets.size(), 1000u);
+            for (const fakegl::Call &v : sommets) {
+                ASSERT_GE(v.args[0], boite[0]);
+                ASSERT_LE(v.args[0], boite[1]);
+                ASSERT_GE(v.args[1], boite[2]);
+                ASSERT_LE(v.args[1], boite[3]);
+            }
+            EXPECT_EQ(fakegl::count("glutBitmapCharacter"), 0u);
+        }
     }
+    parlerLangue("en");
 
-    // In a window twice as high the text is drawn twice as large, with strokes twice as thick.
-    matchDeTest();
-    ecran->redimensionner(1000, 1000);
-    image();
-    EXPECT_EQ(fakegl::count("glutBitmapCharacter"), 0u);
-    EXPECT_GT(fakegl::count("glutStrokeCharacter"), 0u);
-    const std::vector<fakegl::Call> traits = fakegl::callsNamed("glLineWidth");
-    ASSERT_FALSE(traits.empty());
-    EXPECT_NEAR(traits[0].args[0], 17.0 * 2 / 6, 1e-4);
-    EXPECT_NEAR(fakegl::callsNamed("glScalef")[0].args[0], 0.17, 1e-6);
+    // The same text takes the same share of a window twice as high, from glyphs twice as large.
+    ecran->redimensionner(500, 500);
+    const float petit = largeurTexte(policeGrande, "Paused 1250", 1);
+    const float grand = largeurTexte(policeGrande, "Paused 1250", 2);
+    EXPECT_NEAR(grand, petit, petit * 0.04);
+    utiliserPolicesDuBureau(false);
 }
 
 } // namespace

@@ -49,6 +49,11 @@ void putPictures(const GameFolder &folder, const std::filesystem::path &pictures
             folder.copyIn(entry.path());
         }
     }
+    // The catalogues of the game's languages, found beside the pictures as in the build folder.
+    if (std::filesystem::exists(picturesDir / "locale")) {
+        std::filesystem::copy(picturesDir / "locale", folder.path() / "locale",
+                              std::filesystem::copy_options::recursive);
+    }
 }
 
 } // namespace harness

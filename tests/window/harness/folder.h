@@ -32,7 +32,8 @@ private:
 };
 
 // The usual set-ups: both pictures, one alone, or nothing, taken from the folder holding the
-// game's generated bois.bmp and metal.bmp; the sounds beside them always come along.
+// game's generated bois.bmp and metal.bmp; the sounds and the languages' catalogues beside them
+// always come along.
 enum class Pictures { both, metalOnly, woodOnly, none };
 void putPictures(const GameFolder &folder, const std::filesystem::path &picturesDir,
                  Pictures which);
