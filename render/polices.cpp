@@ -15,11 +15,17 @@
 
 namespace {
 
-// A page of glyphs of one size: wide enough for a few dozen glyphs of the largest text of a
-// full-screen 4K window.
-constexpr int cotePage = 1024;
+// A page of glyphs of one size: room for a few hundred glyphs, a few dozen for the largest text of
+// a full-screen 4K window.
+constexpr int cotePageMin = 128;
+constexpr int cotePageMax = 1024;
 // Faces beyond the first looked at for a character it lacks.
 constexpr int secoursMax = 32;
+// A window resized through many sizes, or text of many characters, keeps its glyphs within these:
+// the sizes least recently drawn go, and a size holding too many glyphs starts afresh.
+constexpr std::size_t taillesMax = 8;
+constexpr std::size_t glyphesMax = 512;
+constexpr std::size_t choisisMax = 4096;
 
 struct Glyphe {
     int page = -1; // none: nothing to draw (a space)
@@ -29,15 +35,28 @@ struct Glyphe {
 };
 
 struct Page {
-    std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(cotePage * cotePage, 0);
+    explicit Page(int cote) : pixels(static_cast<std::size_t>(cote) * cote, 0) {}
+    std::vector<std::uint8_t> pixels;
     int x = 1, y = 1, ligne = 0;
     unsigned texture = 0;
     bool aCharger = true;
 };
 
 struct Taille {
+    int cote = cotePageMin; // of its pages
     std::vector<Page> pages;
     std::map<char32_t, Glyphe> glyphes;
+    std::uint64_t usage = 0; // when last asked for
+
+    void oublier() {
+        for (const Page &page : pages) {
+            if (page.texture != 0) {
+                glDeleteTextures(1, &page.texture);
+            }
+        }
+        pages.clear();
+        glyphes.clear();
+    }
 };
 
 } // namespace
@@ -51,6 +70,7 @@ struct Polices::Etat {
     FcFontSet *ordre = nullptr;
     std::map<char32_t, std::pair<FT_Face, unsigned>> choisis; // each character's face and glyph
     std::map<int, Taille> tailles;                            // by the em's height in pixels
+    std::uint64_t horloge = 0;
     double capitaleParEm = 0.73;
 
     ~Etat() {
@@ -89,6 +109,9 @@ struct Polices::Etat {
         if (const auto c = choisis.find(code); c != choisis.end()) {
             return c->second;
         }
+        if (choisis.size() >= choisisMax) {
+            choisis.clear();
+        }
         std::pair<FT_Face, unsigned> choix{faces.front(), FT_Get_Char_Index(faces.front(), code)};
         for (std::size_t rang = 1; choix.second == 0 && rang < fichiers.size(); ++rang) {
             if (couvertures[rang] == nullptr || FcCharSetHasChar(couvertures[rang], code) == 0) {
@@ -102,6 +125,31 @@ struct Polices::Etat {
         }
         choisis[code] = choix;
         return choix;
+    }
+
+    // The glyphs of a size, made room for: the glyphs of `texte` can all be added without the
+    // size starting afresh.
+    Taille &taille(int em, std::size_t texte) {
+        Taille &t = tailles[em];
+        t.usage = ++horloge;
+        if (t.pages.empty()) {
+            t.cote = cotePageMin;
+            while (t.cote < cotePageMax && t.cote < em * 16) {
+                t.cote *= 2;
+            }
+        }
+        if (t.glyphes.size() + texte > glyphesMax) {
+            t.oublier();
+        }
+        while (tailles.size() > taillesMax) {
+            const auto vieille =
+                std::min_element(tailles.begin(), tailles.end(), [](const auto &a, const auto &b) {
+                    return a.second.usage < b.second.usage;
+                });
+            vieille->second.oublier();
+            tailles.erase(vieille);
+        }
+        return t;
     }
 
     const Glyphe &glyphe(Taille &taille, int em, char32_t code) {
@@ -119,8 +167,8 @@ struct Polices::Etat {
             g.haut = slot->bitmap_top;
             g.largeur = static_cast<int>(image.width);
             g.hauteur = static_cast<int>(image.rows);
-            if (g.largeur > 0 && g.hauteur > 0 && g.largeur < cotePage - 2 &&
-                g.hauteur < cotePage - 2 && image.pixel_mode == FT_PIXEL_MODE_GRAY) {
+            if (g.largeur > 0 && g.hauteur > 0 && g.largeur < taille.cote - 2 &&
+                g.hauteur < taille.cote - 2 && image.pixel_mode == FT_PIXEL_MODE_GRAY) {
                 ranger(taille, g, image);
             }
         }
@@ -130,17 +178,18 @@ struct Polices::Etat {
     // Into the current page's row, or the next row, or a new page; a pixel apart from the others
     // so that no neighbour bleeds in.
     static void ranger(Taille &taille, Glyphe &g, const FT_Bitmap &image) {
+        const int cote = taille.cote;
         if (taille.pages.empty()) {
-            taille.pages.emplace_back();
+            taille.pages.emplace_back(cote);
         }
         Page *page = &taille.pages.back();
-        if (page->x + g.largeur + 1 > cotePage) {
+        if (page->x + g.largeur + 1 > cote) {
             page->x = 1;
             page->y += page->ligne + 1;
             page->ligne = 0;
         }
-        if (page->y + g.hauteur + 1 > cotePage) {
-            taille.pages.emplace_back();
+        if (page->y + g.hauteur + 1 > cote) {
+            taille.pages.emplace_back(cote);
             page = &taille.pages.back();
         }
         g.page = static_cast<int>(taille.pages.size()) - 1;
@@ -150,7 +199,7 @@ struct Polices::Etat {
             const std::uint8_t *source =
                 image.buffer + static_cast<std::ptrdiff_t>(ligne) * image.pitch;
             std::copy(source, source + g.largeur,
-                      page->pixels.begin() + (g.y + ligne) * cotePage + g.x);
+                      page->pixels.begin() + (g.y + ligne) * cote + g.x);
         }
         page->x += g.largeur + 1;
         page->ligne = std::max(page->ligne, g.hauteur);
@@ -228,9 +277,10 @@ void Polices::oublierTextures() {
 
 float Polices::largeur(const std::string &utf8, float capitale) {
     const int em = etat_->emPour(capitale);
-    Taille &taille = etat_->tailles[em];
+    const std::u32string codes = caracteresUtf8(utf8);
+    Taille &taille = etat_->taille(em, codes.size());
     int avance = 0;
-    for (const char32_t code : caracteresUtf8(utf8)) {
+    for (const char32_t code : codes) {
         avance += etat_->glyphe(taille, em, code).avance;
     }
     return static_cast<float>(avance);
@@ -238,10 +288,11 @@ float Polices::largeur(const std::string &utf8, float capitale) {
 
 void Polices::dessiner(const std::string &utf8, float capitale, float x, float y, float echelle) {
     const int em = etat_->emPour(capitale);
-    Taille &taille = etat_->tailles[em];
+    const std::u32string codes = caracteresUtf8(utf8);
+    Taille &taille = etat_->taille(em, codes.size());
     // Every glyph first, so that the pages are whole before they go to OpenGL.
     std::vector<const Glyphe *> glyphes;
-    for (const char32_t code : caracteresUtf8(utf8)) {
+    for (const char32_t code : codes) {
         glyphes.push_back(&etat_->glyphe(taille, em, code));
     }
     for (Page &page : taille.pages) {
@@ -255,8 +306,8 @@ void Polices::dessiner(const std::string &utf8, float capitale, float x, float y
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, cotePage, cotePage, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
-                     page.pixels.data());
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, taille.cote, taille.cote, 0, GL_ALPHA,
+                     GL_UNSIGNED_BYTE, page.pixels.data());
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
         page.aCharger = false;
     }
@@ -267,7 +318,7 @@ void Polices::dessiner(const std::string &utf8, float capitale, float x, float y
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     int pageLiee = -1;
-    const float cote = cotePage;
+    const auto cote = static_cast<float>(taille.cote);
     for (const Glyphe *g : glyphes) {
         if (g->page >= 0) {
             if (g->page != pageLiee) {

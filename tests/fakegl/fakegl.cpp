@@ -164,6 +164,13 @@ void glGenTextures(GLsizei n, GLuint *textures) {
         textures[i] = state().nextName++;
     }
 }
+void glDeleteTextures(GLsizei n, const GLuint *textures) {
+    std::vector<double> names;
+    for (GLsizei i = 0; i < n; ++i) {
+        names.push_back(textures[i]);
+    }
+    record("glDeleteTextures", names);
+}
 void glBindTexture(GLenum target, GLuint texture) {
     record("glBindTexture", {double(target), double(texture)});
     state().bound = texture;

@@ -470,6 +470,17 @@ TEST_F(Scene, LesTextesTiennentDansLaFenetreEnChaqueLangue) {
     }
     parlerLangue("en");
 
+    // A window dragged through many sizes keeps the glyphs of a few: textures made are deleted.
+    oublierGlyphes();
+    fakegl::reset();
+    for (int hauteur = 300; hauteur < 1500; hauteur += 20) {
+        ecran->redimensionner(hauteur, hauteur);
+        dessinerSurimpression(ecran->vue, ecran->match,
+                              {ecran->liaisons, false, std::nullopt, std::nullopt, std::nullopt});
+    }
+    const std::size_t vivantes = fakegl::count("glGenTextures") - fakegl::count("glDeleteTextures");
+    EXPECT_LE(vivantes, 8u);
+
     // The same text takes the same share of a window twice as high, from glyphs twice as large.
     ecran->redimensionner(500, 500);
     const float petit = largeurTexte(policeGrande, "Paused 1250", 1);
