@@ -1,11 +1,13 @@
 // The time to draw one frame of the game on the real OpenGL, in a GLUT window of several sizes:
 // the game's own frame (scene, both wells, overlay, swap) without its wait for the next frame, up
 // to the moment OpenGL has finished it, and the CPU it took, the renderer's threads included.
-// Both wells full is the most the game ever draws.
+// Both wells full is the most the game ever draws; a paused match the most text it writes (the
+// pause panel lists every key).
 #include "cadence.h"
 #include "copie_sol.h"
 #include "deroulement.h"
 #include "joueurs.h"
+#include "memoire_images.h"
 #include "projection.h"
 #include "scene.h"
 #include "textures.h"
@@ -19,6 +21,7 @@
 #include <map>
 #include <string>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -69,6 +72,7 @@ bool resizeTo(int width, int height) {
 // The game's start-up up to its main loop, which never returns: this one hands back instead,
 // once the window shows.
 bool openGameWindow(int &argc, char **argv) {
+    garderMemoireImages();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
     glutCreateWindow("Cubefall");
@@ -104,16 +108,21 @@ void drawFrame() {
     glFinish();
 }
 
-void frames(benchmark::State &state, const std::string &name, int width, int height, bool full) {
+enum class Sorte { nouveau, plein, pause };
+
+void frames(benchmark::State &state, const std::string &name, int width, int height, Sorte sorte) {
     if (!resizeTo(width, height)) {
         state.SkipWithError("the window was not resized");
         return;
     }
     joueur1 = partie();
     joueur2 = partie();
-    if (full) {
+    if (sorte == Sorte::plein) {
         fill(joueur1);
         fill(joueur2);
+    }
+    if (match.enPause() != (sorte == Sorte::pause)) {
+        match.basculerPause();
     }
     drawFrame();
     const auto start = std::chrono::steady_clock::now();
@@ -168,12 +177,14 @@ int main(int argc, char **argv) {
     struct Size {
         int width, height;
     };
-    for (const Size size : {Size{300, 300}, Size{500, 500}, Size{1280, 960}}) {
-        for (const bool full : {false, true}) {
-            const std::string name = std::string(full ? "full_wells/" : "new_game/") +
-                                     std::to_string(size.width) + "x" + std::to_string(size.height);
+    for (const Size size : {Size{300, 300}, Size{500, 500}, Size{1280, 960}, Size{1920, 1080}}) {
+        for (const auto &[sorte, nom] :
+             {std::pair{Sorte::nouveau, "new_game/"}, std::pair{Sorte::plein, "full_wells/"},
+              std::pair{Sorte::pause, "paused/"}}) {
+            const std::string name =
+                nom + std::to_string(size.width) + "x" + std::to_string(size.height);
             benchmark::RegisterBenchmark(("Frame/" + name).c_str(), frames, name, size.width,
-                                         size.height, full)
+                                         size.height, sorte)
                 ->UseRealTime()
                 ->MinTime(2)
                 ->Unit(benchmark::kMillisecond);
@@ -181,6 +192,9 @@ int main(int argc, char **argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (match.enPause()) {
+        match.basculerPause();
+    }
     floorCopyBesideDrawn();
 
     for (const auto &[name, ms] : millisecondsAFrame) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png: both players drop a few pieces, then the picture is taken while the
-# next pieces fall; and docs/match-over.png: the left player pushes pieces down until the well
-# overflows. Needs the default build (build/) and xvfb-run.
+# next pieces fall; docs/match-over.png: the left player pushes pieces down until the well
+# overflows; and docs/pause-fr.png, a match paused in French. Needs the default build (build/) and
+# xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -30,3 +31,8 @@ over="d,d,Left,Up"
 for _ in $(seq 250); do over+=",s"; done
 xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$build/cubefall_capture" "$build/cubefall" "$build" docs/match-over.png --keys "$over" --wait 1
+
+# docs/pause-fr.png: a match paused, in French.
+LANG=C.UTF-8 LANGUAGE=fr xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$build/cubefall_capture" "$build/cubefall" "$build" docs/pause-fr.png \
+    --keys "$(drop "a,a" s),$(drop "Right" Down),p" --wait 0.5 -- -geometry 640x640

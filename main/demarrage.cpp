@@ -8,6 +8,7 @@
 #include "horloge.h"
 #include "jeu.h"
 #include "ligne_commande.h"
+#include "memoire_images.h"
 #include "minuterie.h"
 #include "projection.h"
 #include "reglages_du_jeu.h"
@@ -75,6 +76,7 @@ int demarrer(int argc, char **argv) {
         rejeu = std::move(lecture.rejeu);
     }
 
+    garderMemoireImages();
     // Asked before glutInit, so that a -geometry on the command line still wins.
     glutInitWindowSize(largeurInitiale, hauteurInitiale);
     std::vector<std::string> optionsGlut = ligne.argumentsGlut;

@@ -76,10 +76,9 @@ void ecrireTexte(Police police, const std::string &texte, float x, float y, Coul
                  float pixels) {
     if (Polices *p = lesPolices()) {
         const float capitale = police.capitale * pixels;
-        glColor3f(ombre.r, ombre.g, ombre.b);
-        p->dessiner(texte, capitale, (x + 1) * pixels, (y - 1) * pixels, 1 / pixels);
-        glColor3f(couleur.r, couleur.g, couleur.b);
-        p->dessiner(texte, capitale, x * pixels, y * pixels, 1 / pixels);
+        const Polices::Teinte noir{ombre.r, ombre.g, ombre.b};
+        p->dessiner(texte, capitale, x * pixels, y * pixels, 1 / pixels,
+                    {couleur.r, couleur.g, couleur.b}, &noir, pixels);
         return;
     }
     // Each pass of text costs a software renderer dearly, so one shadow rather than a full

@@ -286,7 +286,8 @@ float Polices::largeur(const std::string &utf8, float capitale) {
     return static_cast<float>(avance);
 }
 
-void Polices::dessiner(const std::string &utf8, float capitale, float x, float y, float echelle) {
+void Polices::dessiner(const std::string &utf8, float capitale, float x, float y, float echelle,
+                       Teinte teinte, const Teinte *ombre, float decalage) {
     const int em = etat_->emPour(capitale);
     const std::u32string codes = caracteresUtf8(utf8);
     Taille &taille = etat_->taille(em, codes.size());
@@ -311,43 +312,57 @@ void Polices::dessiner(const std::string &utf8, float capitale, float x, float y
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
         page.aCharger = false;
     }
-    // On the pixel grid, as each glyph was rendered: crisp.
-    float stylo = std::round(x);
-    const float ligne = std::round(y);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // The shadow's glyphs and then the text's, in one batch as far as the glyphs share a page:
+    // a software renderer pays for every batch.
+    struct Passe {
+        Teinte teinte;
+        float decalage;
+    };
+    std::vector<Passe> passes;
+    if (ombre != nullptr) {
+        passes.push_back({*ombre, decalage});
+    }
+    passes.push_back({teinte, 0});
     int pageLiee = -1;
     const auto cote = static_cast<float>(taille.cote);
-    for (const Glyphe *g : glyphes) {
-        if (g->page >= 0) {
-            if (g->page != pageLiee) {
-                if (pageLiee >= 0) {
-                    glEnd();
+    for (const Passe &passe : passes) {
+        // On the pixel grid, as each glyph was rendered: crisp.
+        float stylo = std::round(x + passe.decalage);
+        const float ligne = std::round(y - passe.decalage);
+        glColor3f(passe.teinte.r, passe.teinte.g, passe.teinte.b);
+        for (const Glyphe *g : glyphes) {
+            if (g->page >= 0) {
+                if (g->page != pageLiee) {
+                    if (pageLiee >= 0) {
+                        glEnd();
+                    }
+                    glBindTexture(GL_TEXTURE_2D,
+                                  taille.pages[static_cast<std::size_t>(g->page)].texture);
+                    glBegin(GL_QUADS);
+                    pageLiee = g->page;
                 }
-                glBindTexture(GL_TEXTURE_2D,
-                              taille.pages[static_cast<std::size_t>(g->page)].texture);
-                glBegin(GL_QUADS);
-                pageLiee = g->page;
+                const float x0 = (stylo + static_cast<float>(g->gauche)) * echelle;
+                const float x1 = x0 + static_cast<float>(g->largeur) * echelle;
+                const float y1 = (ligne + static_cast<float>(g->haut)) * echelle;
+                const float y0 = y1 - static_cast<float>(g->hauteur) * echelle;
+                const float u0 = static_cast<float>(g->x) / cote;
+                const float u1 = static_cast<float>(g->x + g->largeur) / cote;
+                const float v0 = static_cast<float>(g->y) / cote;
+                const float v1 = static_cast<float>(g->y + g->hauteur) / cote;
+                glTexCoord2f(u0, v1);
+                glVertex3f(x0, y0, 0);
+                glTexCoord2f(u1, v1);
+                glVertex3f(x1, y0, 0);
+                glTexCoord2f(u1, v0);
+                glVertex3f(x1, y1, 0);
+                glTexCoord2f(u0, v0);
+                glVertex3f(x0, y1, 0);
             }
-            const float x0 = (stylo + static_cast<float>(g->gauche)) * echelle;
-            const float x1 = x0 + static_cast<float>(g->largeur) * echelle;
-            const float y1 = (ligne + static_cast<float>(g->haut)) * echelle;
-            const float y0 = y1 - static_cast<float>(g->hauteur) * echelle;
-            const float u0 = static_cast<float>(g->x) / cote;
-            const float u1 = static_cast<float>(g->x + g->largeur) / cote;
-            const float v0 = static_cast<float>(g->y) / cote;
-            const float v1 = static_cast<float>(g->y + g->hauteur) / cote;
-            glTexCoord2f(u0, v1);
-            glVertex3f(x0, y0, 0);
-            glTexCoord2f(u1, v1);
-            glVertex3f(x1, y0, 0);
-            glTexCoord2f(u1, v0);
-            glVertex3f(x1, y1, 0);
-            glTexCoord2f(u0, v0);
-            glVertex3f(x0, y1, 0);
+            stylo += static_cast<float>(g->avance);
         }
-        stylo += static_cast<float>(g->avance);
     }
     if (pageLiee >= 0) {
         glEnd();

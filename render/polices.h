@@ -22,9 +22,14 @@ public:
     // How far the text advances, in pixels, at a capital height of `capitale` pixels.
     float largeur(const std::string &utf8, float capitale);
     // The text from its baseline's left end at (x, y), in pixels from the window's bottom left,
-    // in the colour set, each vertex multiplied by `echelle` (the caller's units a pixel). Leaves
-    // blending and texturing off, and some texture of its own bound.
-    void dessiner(const std::string &utf8, float capitale, float x, float y, float echelle);
+    // each vertex multiplied by `echelle` (the caller's units a pixel); under it, if asked, its
+    // shadow `decalage` pixels right and down. Leaves blending and texturing off, the colour
+    // changed, and some texture of its own bound.
+    struct Teinte {
+        float r, g, b;
+    };
+    void dessiner(const std::string &utf8, float capitale, float x, float y, float echelle,
+                  Teinte teinte, const Teinte *ombre = nullptr, float decalage = 0);
 
     // The textures of a context that is gone are forgotten (a new context has none).
     void oublierTextures();

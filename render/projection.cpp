@@ -5,7 +5,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-
 namespace {
 
 void projeter(int largeur, int hauteur) {

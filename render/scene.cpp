@@ -71,9 +71,8 @@ void dessinerImage(const Image &image) {
     glBindTexture(GL_TEXTURE_2D, textureMetal);
     image.copieSol.poser(image.vue, rotationActive);
     dessinerPuits(image.match.jeu(0), image.match.jeu(1));
-    dessinerSurimpression(
-        image.vue, image.match,
-        {image.liaisons, image.unJoueur, image.avis.aMontrer(dernierTemps), image.saisie,
-         image.rejeu});
+    dessinerSurimpression(image.vue, image.match,
+                          {image.liaisons, image.unJoueur, image.avis.aMontrer(dernierTemps),
+                           image.saisie, image.rejeu});
     glutSwapBuffers();
 }
