@@ -69,9 +69,10 @@ constexpr Usage usages[] = {
     {"    --right=KIND", N_("who plays the right well: player, or computer[:LEVEL]")},
     {"", N_("LEVEL is easy, medium (the default), hard or expert")},
     {"    --mute", N_("start with the sound off")},
-    {"    --host[=PORT]", N_("host a match over the network, on PORT (7800 by default)")},
-    {"    --join=HOST[:PORT]", N_("join the match hosted at HOST (a name or an IPv4 address)")},
-    {"    --replay=FILE", N_("watch a replay, as REPLAY alone does (every match is kept as one)")},
+    {"    --host[=PORT]", N_("host a network match on PORT (7800 by default)")},
+    {"    --join=HOST[:PORT]", N_("join the match at HOST (a name or an IPv4 address)")},
+    {"    --replay=FILE", N_("watch a replay, as REPLAY alone does")},
+    {"", N_("every match is kept as a replay (see man cubefall)")},
     {"-geometry WxH+X+Y", N_("the window's size and place (GLUT)")},
     {"-display DISPLAY", N_("the X display to open (GLUT)")},
     {"-iconic", N_("start iconified (GLUT)")},
@@ -219,7 +220,7 @@ LigneCommande lireLigneCommande(int argc, char **argv) {
 
 std::string texteAide(const Liaisons &liaisons) {
     std::string texte = _("Usage: cubefall [OPTION]... [REPLAY]\n"
-                          "Two players, two wells, falling cubes: full rows vanish and send "
+                          "Two players, two wells, falling cubes: full rows vanish and send\n"
                           "garbage to the other well.\n\nOptions:\n");
     for (const Usage &u : usages) {
         texte += "  " + colonne(u.option, 24) + _(u.effet) + '\n';

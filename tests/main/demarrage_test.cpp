@@ -308,7 +308,7 @@ TEST_F(Demarrage, LaLigneDeCommande) {
              cas{"--help", 0, "  -direct, -indirect      ask for a direct or an indirect"},
              cas{"--help", 0, "  -gldebug                check OpenGL"},
              cas{"--help", 0, "  -sync                   make X calls synchronous"},
-             cas{"--help", 0, "      --join=HOST[:PORT]  join the match hosted at HOST"},
+             cas{"--help", 0, "      --join=HOST[:PORT]  join the match at HOST"},
              cas{"--help", 0, "    F5                host a match over the network"},
              cas{"--help", 0,
                  "Settings file: " + dossierCourant() + "/config/cubefall/cubefall.conf"},
