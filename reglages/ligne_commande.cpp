@@ -4,9 +4,11 @@
 #include "fichier_reglages.h"
 #include "reglages.h"
 #include "traduction.h"
+#include "utf8.h"
 
 #include <getopt.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -83,10 +85,7 @@ constexpr Usage usages[] = {
 
 // Padded to `largeur` characters, however many bytes each takes in UTF-8.
 std::string colonne(const std::string &texte, std::size_t largeur) {
-    std::size_t caracteres = 0;
-    for (const char c : texte) {
-        caracteres += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }
+    const std::size_t caracteres = caracteresUtf8(texte).size();
     return caracteres < largeur ? texte + std::string(largeur - caracteres, ' ') : texte + ' ';
 }
 
@@ -231,10 +230,19 @@ std::string texteAide(const Liaisons &liaisons) {
              _("\nKeys, as the settings file binds them (the left player's keys it leaves "
                "unbound\nare found in the game by their place, where a US keyboard has a, d, w "
                "and s):\n");
-    for (const GroupeAide &groupe : aideTouches(liaisons)) {
-        texte += "  " + groupe.titre + ":\n";
+    const std::vector<GroupeAide> groupes = aideTouches(liaisons);
+    // One column for every group's keys, as wide as the longest needs.
+    std::size_t largeur = 18;
+    for (const GroupeAide &groupe : groupes) {
         for (const LigneAide &ligne : groupe.lignes) {
-            texte += "    " + colonne(ligne.touche, 18) + ligne.effet + '\n';
+            largeur = std::max(largeur, caracteresUtf8(ligne.touche).size() + 2);
+        }
+    }
+    for (const GroupeAide &groupe : groupes) {
+        // TRANSLATORS: a group of keys' title in --help, such as "Left player:".
+        texte += "  " + remplir(C_("help", "{1}:"), {groupe.titre}) + "\n";
+        for (const LigneAide &ligne : groupe.lignes) {
+            texte += "    " + colonne(ligne.touche, largeur) + ligne.effet + '\n';
         }
     }
     return texte;

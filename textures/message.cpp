@@ -1,7 +1,9 @@
 #include "message.h"
+#include "traduction.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 SortieMessages sortieCourante = ecrireMessageSurErreurStandard;
@@ -13,7 +15,7 @@ void ecrireMessageSurErreurStandard(const char *texte, const char *fichier) {
     std::size_t longueur = std::strlen(texte);
     if (longueur > 0 && texte[longueur - 1] == '\n')
         --longueur;
-    std::fprintf(stderr, "Error: %.*s", static_cast<int>(longueur), texte);
+    std::fputs(remplir(_("Error: {1}"), {std::string(texte, longueur)}).c_str(), stderr);
     if (fichier)
         std::fprintf(stderr, " (%s)", fichier);
     std::fputc('\n', stderr);
