@@ -5,18 +5,9 @@
 #include <vector>
 
 #include "fabrique_bmp.h"
+#include "graine.h"
 
 namespace {
-bool ecrire(const std::string &chemin, const Octets &octets) {
-    std::FILE *fichier = std::fopen(chemin.c_str(), "wb");
-    if (!fichier) {
-        std::perror(chemin.c_str());
-        return false;
-    }
-    const bool ecrit = std::fwrite(octets.data(), 1, octets.size(), fichier) == octets.size();
-    return std::fclose(fichier) == 0 && ecrit;
-}
-
 std::vector<RVB> palette(std::size_t n) {
     std::vector<RVB> couleurs;
     for (std::size_t i = 0; i < n; ++i)
@@ -118,7 +109,7 @@ int main(int argc, char **argv) {
     graines.emplace_back("rle4", rle4);
 
     for (const auto &[nom, fabrique] : graines)
-        if (!ecrire(dossier + "/" + nom + ".bmp", fabrique.octets()))
+        if (!ecrireGraine(dossier + "/" + nom + ".bmp", fabrique.octets()))
             return 1;
     return 0;
 }

@@ -1,26 +1,13 @@
 // Writes one message of each kind into the folder given, as seeds for the network decoder's
 // fuzzing: a hello, the refusals, welcomes, answers with and without actions, an order, and
 // states whole and measured from another.
-#include "protocole.h"
+#include "graine.h"
 #include "miroir.h"
+#include "protocole.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
-
-namespace {
-
-bool ecrire(const std::string &chemin, const Message &message) {
-    const std::vector<std::uint8_t> octets = encoder(message);
-    std::FILE *f = std::fopen(chemin.c_str(), "wb");
-    if (f == nullptr) {
-        return false;
-    }
-    const bool ecrit = std::fwrite(octets.data(), 1, octets.size(), f) == octets.size();
-    return std::fclose(f) == 0 && ecrit;
-}
-
-} // namespace
 
 int main(int argc, char **argv) {
     if (argc != 2) {
@@ -50,7 +37,8 @@ int main(int argc, char **argv) {
                                            entier,
                                            mesure};
     for (std::size_t i = 0; i < messages.size(); ++i) {
-        if (!ecrire(std::string(argv[1]) + "/message" + std::to_string(i), messages[i])) {
+        if (!ecrireGraine(std::string(argv[1]) + "/message" + std::to_string(i),
+                          encoder(messages[i]))) {
             std::perror(argv[1]);
             return 1;
         }

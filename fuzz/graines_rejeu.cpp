@@ -2,24 +2,12 @@
 // (actions, steps, a pause, the computer given a well, pieces drawn) and a joining machine's
 // (the host's states).
 #include "enregistreur.h"
+#include "graine.h"
 #include "miroir.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
-
-namespace {
-
-bool ecrire(const std::string &chemin, const std::vector<std::uint8_t> &octets) {
-    std::FILE *f = std::fopen(chemin.c_str(), "wb");
-    if (f == nullptr) {
-        return false;
-    }
-    const bool ecrit = std::fwrite(octets.data(), 1, octets.size(), f) == octets.size();
-    return std::fclose(f) == 0 && ecrit;
-}
-
-} // namespace
 
 int main(int argc, char **argv) {
     if (argc != 2) {
@@ -50,8 +38,8 @@ int main(int argc, char **argv) {
         etat.puits[1].x = i % 3;
         invite.etatHote(etat, {{Evenement::deplacement, 1}}, pilotes, 100 * i);
     }
-    if (!ecrire(std::string(argv[1]) + "/ici", local) ||
-        !ecrire(std::string(argv[1]) + "/invite", invite.octets())) {
+    if (!ecrireGraine(std::string(argv[1]) + "/ici", local) ||
+        !ecrireGraine(std::string(argv[1]) + "/invite", invite.octets())) {
         std::perror(argv[1]);
         return 1;
     }
