@@ -3,9 +3,9 @@
 // decodes is made whole, on nothing or on a state held, and taken by a mirror with actions played
 // on top, as a joining machine plays them; and the bytes reach both sessions, the host's from its
 // player and the joining machine's from its host, which must neither crash nor stall.
-#include "protocole.h"
 #include "miroir.h"
 #include "prediction.h"
+#include "protocole.h"
 #include "session_hote.h"
 #include "session_invite.h"
 

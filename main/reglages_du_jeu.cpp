@@ -26,8 +26,7 @@ ReglagesLus chargerReglages() {
     const std::array<std::string, 4> gauche = touchesParPosition(
         lireCarteClavier(), [](const std::string &nom) { return refusTouche(nom).empty(); });
     std::vector<std::string> messages;
-    ReglagesLus lus{lecture.reglages,
-                    lierTouches(lecture.reglages, gauche, toucheDuNom, messages)};
+    ReglagesLus lus{lecture.reglages, lierTouches(lecture.reglages, gauche, toucheDuNom, messages)};
     for (const std::string &message : messages) {
         dire(message);
     }

@@ -14,7 +14,7 @@ public:
     Visionneuse(Rejeu rejeu, Match &match, std::int64_t maintenant);
 
     enum class Commande {
-        pause,   // pause, or play on
+        pause, // pause, or play on
         plusVite,
         moinsVite,
         debut,

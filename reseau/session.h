@@ -3,8 +3,8 @@
 #include "faits.h"
 #include "gestes.h"
 #include "match.h"
-#include "protocole.h"
 #include "pilotes.h"
+#include "protocole.h"
 
 #include <array>
 #include <cstdint>

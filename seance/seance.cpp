@@ -412,7 +412,8 @@ void Seance::saisir(unsigned char touche, Reponse &reponse) {
     std::unique_ptr<TransportEnet> reseau =
         adresse ? TransportEnet::rejoindre(*adresse, erreur) : nullptr;
     if (!adresse) {
-        dire(_("Not an address: a name or an IPv4 address, then :PORT if need be"), dureeAvisReseau);
+        dire(_("Not an address: a name or an IPv4 address, then :PORT if need be"),
+             dureeAvisReseau);
     } else if (!reseau) {
         dire(remplir(_("Cannot join: {1}"), {erreur}), dureeAvisReseau);
     } else {

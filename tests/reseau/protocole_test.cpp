@@ -1,5 +1,5 @@
-#include "protocole.h"
 #include "miroir.h"
+#include "protocole.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +113,8 @@ TEST(Message, EveryTypeRoundTripsAndAnythingElseIsRefused) {
         {"65 actions", retour, [](Octets &o) { o[4] = 65; }},
         {"bits past the last action", retour, [](Octets &o) { o[6] |= 0x40; }},
         {"actions numbered from 0", retour, [](Octets &o) { o[3] = 0; }},
-        {"a number in more bytes than it needs", retour, [](Octets &o) {
+        {"a number in more bytes than it needs", retour,
+         [](Octets &o) {
              o[3] = 0x85;
              o.insert(o.begin() + 4, 0x00);
          }},
