@@ -7,6 +7,7 @@
 #include "fichiers_rejeu.h"
 #include "horloge.h"
 #include "jeu.h"
+#include "lancement.h"
 #include "ligne_commande.h"
 #include "memoire_images.h"
 #include "minuterie.h"
@@ -36,44 +37,11 @@ int demarrer(int argc, char **argv) {
     initialiserTraductions(dossiersDonnees());
     // Answered before any display is opened: help and version need none.
     const LigneCommande ligne = lireLigneCommande(argc, argv);
-    switch (ligne.suite) {
-    case LigneCommande::Suite::aide:
-        std::fputs(texteAide(liaisonsSansEcran()).c_str(), stdout);
-        return 0;
-    case LigneCommande::Suite::version:
-        std::fputs(texteVersion().c_str(), stdout);
-        return 0;
-    case LigneCommande::Suite::erreur:
-        std::fprintf(stderr, "cubefall: %s\n%s\n", ligne.erreur.c_str(),
-                     _("Try 'cubefall --help'."));
-        return 2;
-    case LigneCommande::Suite::jouer:
-        break;
-    }
-
-    // The network's port and the host's name too, so that a port in use or a name unknown is
-    // said before any window opens.
-    std::unique_ptr<TransportEnet> reseau;
-    std::string erreur;
-    if (ligne.heberger && !(reseau = TransportEnet::heberger(*ligne.heberger, erreur))) {
-        std::fprintf(stderr, "cubefall: %s\n", erreur.c_str());
-        return 1;
-    }
-    if (ligne.rejoindre && !(reseau = TransportEnet::rejoindre(*ligne.rejoindre, erreur))) {
-        std::fprintf(stderr, "cubefall: %s\n%s\n", remplir(_("{1} for --join"), {erreur}).c_str(),
-                     _("Try 'cubefall --help'."));
-        return 2;
-    }
-    // A replay that cannot be watched is said before any window opens, too.
-    std::optional<Rejeu> rejeu;
-    if (ligne.rejeu) {
-        LectureRejeu lecture = lireFichierRejeu(*ligne.rejeu);
-        if (!lecture.rejeu) {
-            std::fprintf(stderr, "cubefall: %s: %s\n", ligne.rejeu->c_str(),
-                         lecture.erreur.c_str());
-            return 1;
-        }
-        rejeu = std::move(lecture.rejeu);
+    Lancement lancement = lancer(ligne, liaisonsSansEcran);
+    std::fputs(lancement.sortie.c_str(), stdout);
+    std::fputs(lancement.erreur.c_str(), stderr);
+    if (lancement.fin) {
+        return *lancement.fin;
     }
 
     garderMemoireImages();
@@ -114,14 +82,7 @@ int demarrer(int argc, char **argv) {
     // gamecontrollerdb.txt lies beside cubefall.conf.
     j.manettes.ouvrir(j.reglages.chemin() ? j.reglages.chemin()->parent_path()
                                           : std::filesystem::path());
-    Seance::Depart depart;
-    depart.choix = fusionner(lus.reglages, ligne.demandes);
-    depart.liaisons = lus.liaisons;
-    depart.port = lus.reglages.port;
-    depart.adresse = lus.reglages.adresse;
-    depart.echangerManettes = lus.reglages.echangerManettes;
-    depart.rejeuxGardes = lus.reglages.rejeuxGardes;
-    depart.dossierRejeux = dossierRejeux();
+    Seance::Depart depart = departDe(lus.reglages, lus.liaisons, ligne.demandes, dossierRejeux());
     // The system repeats only the last key pressed, which would cancel the other player's held
     // key: the game follows presses and releases and repeats each held key itself. When the
     // server marks its repeats, the game drops them itself; GLUT's own filter is the fallback,
@@ -141,7 +102,8 @@ int demarrer(int argc, char **argv) {
     // For the CPU benchmark only: a frame every interval whatever happens, as the game once did.
     glutIdleFunc(afficherImage);
 #endif
-    repondre(j.seance.demarrer(depart, std::move(reseau), std::move(rejeu), maintenant()));
+    repondre(j.seance.demarrer(depart, std::move(lancement.reseau), std::move(lancement.rejeu),
+                               maintenant()));
     glutTimerFunc(1000, minuterie, 0);
     glutKeyboardFunc(toucheGlut);
     glutKeyboardUpFunc(toucheRelacheeGlut);

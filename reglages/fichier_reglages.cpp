@@ -1,12 +1,12 @@
 #include "fichier_reglages.h"
 
+#include "dossiers_xdg.h"
 #include "traduction.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,22 +45,8 @@ void synchroniserDossier(const fs::path &dossier) {
 } // namespace
 
 std::optional<fs::path> cheminReglages() {
-    const char *xdg = std::getenv("XDG_CONFIG_HOME");
-    fs::path base;
-    if (xdg != nullptr && *xdg == '/') {
-        base = xdg;
-    } else {
-        const char *home = std::getenv("HOME");
-        if (home == nullptr || *home == '\0') {
-            const passwd *compte = ::getpwuid(::getuid());
-            home = compte != nullptr ? compte->pw_dir : nullptr;
-        }
-        if (home == nullptr || *home == '\0') {
-            return std::nullopt;
-        }
-        base = fs::path(home) / ".config";
-    }
-    return base / "cubefall" / "cubefall.conf";
+    const std::optional<fs::path> base = dossierXdg("XDG_CONFIG_HOME", ".config");
+    return base ? std::optional<fs::path>(*base / "cubefall" / "cubefall.conf") : std::nullopt;
 }
 
 ContenuFichier lireFichier(const fs::path &chemin) {

@@ -1,31 +1,21 @@
 #include "fichiers_rejeu.h"
 
+#include "dossiers_xdg.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <pwd.h>
 #include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 std::optional<fs::path> dossierRejeux() {
-    const char *xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg != nullptr && *xdg == '/') {
-        return fs::path(xdg) / "cubefall" / "replays";
-    }
-    const char *home = std::getenv("HOME");
-    if (home == nullptr || *home == '\0') {
-        const passwd *compte = ::getpwuid(::getuid());
-        home = compte != nullptr ? compte->pw_dir : nullptr;
-    }
-    if (home == nullptr || *home == '\0') {
-        return std::nullopt;
-    }
-    return fs::path(home) / ".local" / "share" / "cubefall" / "replays";
+    const std::optional<fs::path> base = dossierXdg("XDG_DATA_HOME", ".local/share");
+    return base ? std::optional<fs::path>(*base / "cubefall" / "replays") : std::nullopt;
 }
 
 fs::path nomRejeu(const fs::path &dossier, std::time_t debut) {
